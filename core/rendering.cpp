@@ -1,0 +1,308 @@
+#include "core/rendering.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+
+#include "core/colors.h"
+#include "core/helpers.h"
+#include "core/projection.h"
+#include "core/state.h"
+#include "core/store.h"
+#include "platform/printer.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kFarPixel = 100000;
+constexpr int kPreviewElements = 200;
+
+Canvas* printer_canvas() {
+  Printer* p = current_printer();
+  return p != nullptr ? &p->GetCanvas() : nullptr;
+}
+
+// The canvas drawing goes to; none when the routed target is missing.
+Canvas* routed(Canvas& given) {
+  if (clipboard_on) return metafilecanvas;
+  if (print_on) return printer_canvas();
+  return &given;
+}
+
+// Pen style of a line type; false when the type leaves the style as it was.
+bool pen_style_of(int line_type, bool metafile, TPenStyle& style) {
+  switch (line_type) {
+    case 0:
+    case 1:
+      style = psSolid;
+      return true;
+    case 2:
+      style = psDot;
+      return true;
+    case 3:
+      style = psDashDot;
+      return true;
+    case 4:
+      style = psDashDotDot;
+      return true;
+    case 10:
+      style = psSolid;
+      return !metafile;
+    case 20:
+      style = psDot;
+      return !metafile;
+    default:
+      return false;
+  }
+}
+
+void to_pixel(int w, double x, double y, double z, int& px, int& py) {
+  double vx, vy;
+  view_coordinates(w, x, y, z, vx, vy);
+  px = round_pixel(vx * xscale[w] + x_plot_origin[w]);
+  py = round_pixel(vy * yscale[w] + y_plot_origin[w]);
+}
+
+bool layer_visible(int layer) { return layer >= 0 && layer < kLayers && visible_layer[layer]; }
+
+bool selected(const TElement& e, int mode, int& drawn) {
+  switch (mode) {
+    case 0:
+      return true;
+    case 1:
+      return layer_visible(e.layer);
+    case 2:
+      return e.group_mark == 2;
+    case 3:
+      return e.group_mark == 5;
+    case 4:
+      if (drawn >= kPreviewElements || !layer_visible(e.layer)) return false;
+      ++drawn;
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool all_finite(const double* g, int n) {
+  for (int i = 0; i < n; ++i) {
+    if (!std::isfinite(g[i])) return false;
+  }
+  return true;
+}
+
+// A point of the arc at angle t (degrees) in model coordinates, by arc view.
+TDPoint arc_point(double xc, double yc, double zc, double radius, double t, int view) {
+  const double c = radius * std::cos(t / kDegPerRad);
+  const double s = radius * std::sin(t / kDegPerRad);
+  if (view == -2) return {xc + c, yc, zc + s};
+  if (view == -3) return {xc, yc + c, zc + s};
+  if (view < 1 || view > kArcViews) return {xc + c, yc + s, zc};  // -1, and arcs with no plane
+  const view_entry& v = arc_view[view];
+  const double u = xc + c, p = yc + s, d = zc;
+  return {v.ax * u + v.ay * p + v.az * d, v.bx * u + v.by * p + v.bz * d,
+          v.cx * u + v.cy * p + v.cz * d};
+}
+
+int arc_segments(double radius, double sweep, int w) {
+  const double pixels = std::abs(2 * std::numbers::pi * radius) * std::abs(sweep) / 360 * xscale[w];
+  if (!(pixels >= 100)) return 10;  // also NaN
+  if (pixels >= 3600) return 360;
+  return static_cast<int>(std::trunc(pixels)) / 10;
+}
+
+}  // namespace
+
+TColor highlight_color(TColor color, int group_mark) {
+  switch (group_mark) {
+    case 1:
+      return clYellow;
+    case 2:
+      return clRed;
+    case 3:
+      return plot_background;
+    case 5:
+      return clFuchsia;
+    case 7:
+      return clDarkRed;
+    default:
+      return color;
+  }
+}
+
+void set_color(Canvas& canvas, TColor color, int line_type) {
+  Canvas* c = routed(canvas);
+  if (c == nullptr) return;
+  c->SetPenColor(color);
+  c->SetBrushStyle(bsClear);
+  TPenStyle style;
+  if (pen_style_of(line_type, clipboard_on, style)) c->SetPenStyle(style);
+}
+
+void set_draw_dc(Canvas& canvas, TColor color, int line_type) {
+  if (!clipboard_on && print_on) {
+    if (Canvas* c = printer_canvas()) c->SetPenMode(pmCopy);
+    return;
+  }
+  set_color(canvas, color, line_type);
+}
+
+void set_print_color(TColor color, int) {
+  if (!print_on) return;
+  if (Canvas* c = printer_canvas()) c->SetPenColor(print_monochrome ? clBlack : color);
+}
+
+void clear_screen(Canvas& canvas, int width, int height) {
+  set_color(canvas, plot_background, 1);
+  canvas.SetPenMode(pmCopy);
+  canvas.SetBrushColor(plot_background);
+  canvas.SetBrushStyle(bsSolid);
+  canvas.Rectangle(0, 0, width, height);
+}
+
+void draw_line(Canvas& canvas, double x1, double y1, double z1, double x2, double y2, double z2,
+               TColor color, int line_type) {
+  const int w = current_plot_window;
+  if (!is_view_number(w)) return;
+  int px1, py1, px2, py2;
+  to_pixel(w, x1, y1, z1, px1, py1);
+  to_pixel(w, x2, y2, z2, px2, py2);
+  if (!clipboard_on && print_on) {
+    set_print_color(color, line_type);
+  } else {
+    set_draw_dc(canvas, color, line_type);
+  }
+  if (Canvas* c = routed(canvas)) {
+    c->MoveTo(px1, py1);
+    c->LineTo(px2, py2);
+  }
+  flash_flag = false;
+}
+
+void draw_point(Canvas& canvas, double x, double y, double z, TColor color) {
+  const int w = current_plot_window;
+  if (!is_view_number(w)) return;
+  int px, py;
+  to_pixel(w, x, y, z, px, py);
+  if (std::abs(static_cast<long long>(px)) > kFarPixel ||
+      std::abs(static_cast<long long>(py)) > kFarPixel) {
+    return;
+  }
+  if (!clipboard_on && print_on) {
+    set_print_color(color, 0);
+  } else {
+    set_draw_dc(canvas, color, 0);
+  }
+  Canvas* c = routed(canvas);
+  if (c == nullptr) return;
+  c->MoveTo(px + 5, py);
+  c->LineTo(px - 5, py);
+  c->MoveTo(px, py + 5);
+  c->LineTo(px, py - 5);
+}
+
+void draw_circle(Canvas& canvas, double xc, double yc, double, double radius, TColor color,
+                 int line_type, int view) {
+  const int w = current_plot_window;
+  if (!is_view_number(w)) return;
+  const long long pc = round_pixel(xc * xscale[w] + x_plot_origin[w]);
+  const long long qc = round_pixel(yc * yscale[w] + y_plot_origin[w]);
+  const long long r = round_pixel(radius * xscale[w]);
+  const long long x1 = pc - r, y1 = qc + r, x2 = pc + r, y2 = qc - r;
+  if (std::llabs(x1) > kFarPixel || std::llabs(y1) > kFarPixel || std::llabs(x2) > kFarPixel ||
+      std::llabs(y2) > kFarPixel) {
+    return;
+  }
+  if (std::llabs(x1 - x2) < 2 && std::llabs(y1 - y2) < 2) return;
+  const bool to_printer = !clipboard_on && print_on;
+  if (to_printer) {
+    set_print_color(color, line_type);
+  } else {
+    set_draw_dc(canvas, color, line_type);
+  }
+  Canvas* c = routed(canvas);
+  if (c == nullptr) return;
+  if (!clipboard_on && !to_printer && view == 9) {
+    c->SetBrushColor(color);
+    c->SetBrushStyle(bsSolid);
+  }
+  c->Ellipse(static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2),
+             static_cast<int>(y2));
+}
+
+void draw_3d_arc(Canvas& canvas, double xc, double yc, double zc, double radius, double start,
+                 double end, TColor color, int line_type, int view) {
+  const int w = current_plot_window;
+  if (!is_view_number(w)) return;
+  if (line_type == 10 || line_type == 20) line_type /= 10;
+  const double sweep = get_arc_angle(start, end, 3);
+  const int n = arc_segments(radius, sweep, w);
+  const double step = sweep / n;
+  TDPoint p = arc_point(xc, yc, zc, radius, start, view);
+  for (int i = 1; i <= n; ++i) {
+    const TDPoint q = arc_point(xc, yc, zc, radius, start + i * step, view);
+    draw_line(canvas, p.x, p.y, p.z, q.x, q.y, q.z, color, line_type);
+    p = q;
+  }
+}
+
+void draw_arc(Canvas& canvas, double xc, double yc, double zc, double radius, double start,
+              double end, TColor color, int line_type, int view) {
+  draw_3d_arc(canvas, xc, yc, zc, radius, start, end, color, line_type, view);
+}
+
+void draw_element(Canvas& canvas, int, const TElement* e) {
+  if (e == nullptr || e->deleted) return;
+  const TColor color = clipboard_on ? e->color : highlight_color(e->color, e->group_mark);
+  const double* g = e->values;
+  switch (e->element_type) {
+    case kPoint:
+      draw_point(canvas, g[0], g[1], g[2], color);
+      break;
+    case kLine:
+      // A line that cannot be drawn (a coordinate that is not a number) is skipped.
+      if (all_finite(g, 6)) draw_line(canvas, g[0], g[1], g[2], g[3], g[4], g[5], color,
+                                      e->line_type);
+      break;
+    case kArc:
+      draw_arc(canvas, g[0], g[1], g[2], g[3], g[4], g[5], color, e->line_type, e->view);
+      break;
+    case kCircle:
+      draw_circle(canvas, g[0], g[1], g[2], g[3], color, e->line_type, e->view);
+      break;
+    default:
+      break;
+  }
+}
+
+void plot_elements(Canvas& canvas, int view, int mode) {
+  if (!is_view_number(view)) return;
+  int drawn = 0;
+  for (int n = 1; n <= last_element_number; ++n) {
+    const TElement* e = lock_element(n);
+    if (e == nullptr) continue;
+    if (!e->deleted && selected(*e, mode, drawn)) draw_element(canvas, view, e);
+    globalunlock(element_handle[n]);
+  }
+  if (draw_axis_flag) draw_axis(canvas);
+}
+
+void draw_axis(Canvas& canvas) {
+  const int w = current_plot_window;
+  if (!is_view_number(w)) return;
+  const double l =
+      std::max(std::abs(screen_center_x[w]), std::abs(screen_center_y[w])) + view_height[w];
+  draw_line(canvas, -l, 0, 0, l, 0, 0, clRed, 0);
+  draw_line(canvas, 0, -l, 0, 0, l, 0, clRed, 0);
+  draw_line(canvas, 0, 0, -l, 0, 0, l, clRed, 0);
+}
+
+void redraw2(Canvas& canvas, int width, int height) {
+  set_coefficiants();
+  clear_screen(canvas, width, height);
+  plot_elements(canvas, current_plot_window, 1);
+}
+
+}  // namespace orvane

@@ -1,0 +1,40 @@
+// Drawing the element store on a canvas, the printer's canvas or the metafile canvas.
+//
+// Output goes to metafilecanvas while clipboard_on is set, else to the current printer's canvas
+// while print_on is set, else to the canvas the caller passes.
+#pragma once
+
+#include "core/records.h"
+
+namespace orvane {
+
+// Full repaint of a window of width x height pixels in current_plot_window.
+void redraw2(Canvas& canvas, int width, int height);
+void clear_screen(Canvas& canvas, int width, int height);
+// Draws the elements that mode selects: 0 all, 1 visible layers, 2 group members,
+// 3 group_mark 5, 4 the first 200 of visible layers; then the axes when draw_axis_flag is set.
+void plot_elements(Canvas& canvas, int view, int mode);
+// Draws one element in current_plot_window (view is not used), in its highlight colour.
+void draw_element(Canvas& canvas, int view, const TElement* e);
+
+void draw_point(Canvas& canvas, double x, double y, double z, TColor color);
+void draw_line(Canvas& canvas, double x1, double y1, double z1, double x2, double y2, double z2,
+               TColor color, int line_type);
+void draw_arc(Canvas& canvas, double xc, double yc, double zc, double radius, double start,
+              double end, TColor color, int line_type, int view);
+// An arc as a chain of lines computed in 3D, counterclockwise in the plane of its arc view.
+void draw_3d_arc(Canvas& canvas, double xc, double yc, double zc, double radius, double start,
+                 double end, TColor color, int line_type, int view);
+// A circle on the view coordinates (xc, yc), filled on screen when view is 9.
+void draw_circle(Canvas& canvas, double xc, double yc, double zc, double radius, TColor color,
+                 int line_type, int view);
+void draw_axis(Canvas& canvas);
+
+void set_color(Canvas& canvas, TColor color, int line_type);
+void set_draw_dc(Canvas& canvas, TColor color, int line_type);
+void set_print_color(TColor color, int line_type);
+
+// The colour an element is drawn in on screen: its own, or the highlight of its group_mark.
+TColor highlight_color(TColor color, int group_mark);
+
+}  // namespace orvane

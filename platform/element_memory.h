@@ -1,0 +1,35 @@
+// Element memory: zero-filled blocks of one element record, reached through handles.
+//
+// A handle is 1 + the index of a block in an arena whose blocks never move; 0 means no block.
+// Locking a handle gives the block's address, or nullptr for 0, a freed or an unknown handle.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace orvane {
+
+using Handle = uint32_t;
+
+// Size of one block: the element record is laid out to exactly this many bytes.
+inline constexpr std::size_t kElementBlockSize = 80;
+
+// A new zero-filled block, or 0 when no memory can be had (or the block limit is reached).
+Handle global_alloc();
+void* global_lock(Handle h);
+void global_unlock(Handle h);
+// Returns the block to the arena; 0 and unknown handles are ignored.
+void global_free(Handle h);
+
+namespace element_memory {
+
+// Blocks currently allocated.
+std::size_t live_blocks();
+// Bytes the arena holds from the system, bookkeeping included.
+std::size_t arena_bytes();
+// Caps the number of live blocks, so that allocation failure can be tested; 0 removes the cap.
+void set_block_limit(std::size_t limit);
+
+}  // namespace element_memory
+
+}  // namespace orvane
