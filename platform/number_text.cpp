@@ -5,9 +5,11 @@
 namespace orvane {
 
 bool text_to_int(std::string_view text, int32_t& value) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  // from_chars takes a leading minus itself; a second sign or an empty rest is refused below.
-  if (text.empty() || text.front() == '+') return false;
+  // from_chars takes a leading minus itself but no plus; a sign after a plus is refused.
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) return false;
+  }
   int32_t parsed = 0;
   const char* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(text.data(), end, parsed);
