@@ -24,11 +24,13 @@ void add_to_group(Canvas& canvas, int n) {
     mark_and_draw(canvas, n, 2);
     return;
   }
-  for (int i = 1; i <= last_element_number; ++i) mark_and_draw(canvas, i, 2);
+  for (int i = 1; i <= last_element_number; ++i)
+    mark_and_draw(canvas, i, 2);
 }
 
 void clear_group(Canvas& canvas) {
-  for (int i = 1; i <= last_element_number; ++i) mark_and_draw(canvas, i, 0);
+  for (int i = 1; i <= last_element_number; ++i)
+    mark_and_draw(canvas, i, 0);
 }
 
 void delete_group() {

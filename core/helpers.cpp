@@ -76,7 +76,9 @@ void get_arc_end_points(const TElement* e, double& x1, double& y1, double& x2, d
   get_arc_end_points_arc(darc{{g[0], g[1], g[2]}, g[3], g[4], g[5]}, x1, y1, x2, y2);
 }
 
-void vtl_switch(double& a, double& b) { std::swap(a, b); }
+void vtl_switch(double& a, double& b) {
+  std::swap(a, b);
+}
 
 std::string strip_spaces(std::string_view text) {
   std::string s;

@@ -17,7 +17,9 @@ enum TDUnits : uint8_t { uINCH, uMM };
 using dside = int;
 inline constexpr int kFirstView = 1;
 inline constexpr int kLastView = 4;
-inline bool is_view_number(int w) { return w >= kFirstView && w <= kLastView; }
+inline bool is_view_number(int w) {
+  return w >= kFirstView && w <= kLastView;
+}
 
 struct TDPoint {
   double x = 0;

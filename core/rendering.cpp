@@ -65,7 +65,9 @@ void to_pixel(int w, double x, double y, double z, int& px, int& py) {
   py = round_pixel(vy * yscale[w] + y_plot_origin[w]);
 }
 
-bool layer_visible(int layer) { return layer >= 0 && layer < kLayers && visible_layer[layer]; }
+bool layer_visible(int layer) {
+  return layer >= 0 && layer < kLayers && visible_layer[layer];
+}
 
 bool selected(const TElement& e, int mode, int& drawn) {
   switch (mode) {
@@ -263,8 +265,8 @@ void draw_element(Canvas& canvas, int, const TElement* e) {
       break;
     case kLine:
       // A line that cannot be drawn (a coordinate that is not a number) is skipped.
-      if (all_finite(g, 6)) draw_line(canvas, g[0], g[1], g[2], g[3], g[4], g[5], color,
-                                      e->line_type);
+      if (all_finite(g, 6))
+        draw_line(canvas, g[0], g[1], g[2], g[3], g[4], g[5], color, e->line_type);
       break;
     case kArc:
       draw_arc(canvas, g[0], g[1], g[2], g[3], g[4], g[5], color, e->line_type, e->view);

@@ -78,11 +78,13 @@ void start_arc_views() {
   side.bx = 1;
   side.cy = 1;
   side.az = 1;
-  for (int v = 1; v <= 4; ++v) arc_view[v].defined = true;
+  for (int v = 1; v <= 4; ++v)
+    arc_view[v].defined = true;
 }
 
 void start_store() {
-  for (Handle h : element_handle) global_free(h);
+  for (Handle h : element_handle)
+    global_free(h);
   element_handle.assign(2, 0);
   element_handle[0] = global_alloc();
   element_handle[1] = global_alloc();
@@ -153,8 +155,9 @@ void start_files() {
   pscale = 0;
   plot_window_width = plot_window_height = 0;
   xpage = ypage = code_format = 0;
-  calcerrstr = {"PARALLEL LINES",         "UNDEFINED LINE",       "ARC DOES NOT INTERSECT",
-                "RADIUS DOES NOT INTERSECT", "CONCENTRIC CIRCLES", "CAN'T ALLOCATE MEMORY",
+  calcerrstr = {"PARALLEL LINES",         "UNDEFINED LINE",
+                "ARC DOES NOT INTERSECT", "RADIUS DOES NOT INTERSECT",
+                "CONCENTRIC CIRCLES",     "CAN'T ALLOCATE MEMORY",
                 "3 POINTS ON SAME LINE"};
 }
 

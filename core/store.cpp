@@ -14,7 +14,9 @@ namespace {
 // Every number below this one holds a block, so the search for a free number starts here.
 int first_maybe_free = 1;
 
-bool in_range(double v) { return v >= -max_element_value && v <= max_element_value; }
+bool in_range(double v) {
+  return v >= -max_element_value && v <= max_element_value;
+}
 
 void reset_extents() {
   max_x = max_y = max_z = -100;
@@ -44,14 +46,24 @@ void clamp_extents() {
   if (max_y > 10000) max_y = 10000;
 }
 
-bool layer_visible(int layer) { return layer >= 0 && layer < kLayers && visible_layer[layer]; }
+bool layer_visible(int layer) {
+  return layer >= 0 && layer < kLayers && visible_layer[layer];
+}
 
 }  // namespace
 
-TElement* globallock(Handle h) { return static_cast<TElement*>(global_lock(h)); }
-void globalunlock(Handle h) { global_unlock(h); }
-void globalfree(Handle h) { global_free(h); }
-bool isbadreadptr(const TElement* e, std::size_t) { return e == nullptr; }
+TElement* globallock(Handle h) {
+  return static_cast<TElement*>(global_lock(h));
+}
+void globalunlock(Handle h) {
+  global_unlock(h);
+}
+void globalfree(Handle h) {
+  global_free(h);
+}
+bool isbadreadptr(const TElement* e, std::size_t) {
+  return e == nullptr;
+}
 
 TElement* lock_element(int n) {
   if (n < 1 || n > last_element_number || n >= static_cast<int>(element_handle.size())) {
@@ -60,7 +72,9 @@ TElement* lock_element(int n) {
   return globallock(element_handle[n]);
 }
 
-void reset_free_number_search() { first_maybe_free = 1; }
+void reset_free_number_search() {
+  first_maybe_free = 1;
+}
 
 bool check_max_min(int element_type, double& g1, double& g2, double& g3, double& g4, double&,
                    double&) {
@@ -120,7 +134,8 @@ int make_element(int number, uint8_t element_type, double g1, double g2, double 
 int get_new_element_number() {
   const int table_last = static_cast<int>(element_handle.size()) - 1;
   const int last = std::min(last_element_number, table_last);
-  while (first_maybe_free <= last && element_handle[first_maybe_free] != 0) ++first_maybe_free;
+  while (first_maybe_free <= last && element_handle[first_maybe_free] != 0)
+    ++first_maybe_free;
   if (first_maybe_free <= last) return first_maybe_free;
   // Past the end. An entry beyond last_element_number may already hold a block (stored there
   // directly); skip it rather than hand out a number that would overwrite it.

@@ -184,7 +184,8 @@ void shift_element(int n, int mode, double dx, double dy, double dz) {
 
 void cad_offsetxy(double dx, double dy, double dz, bool keep, int count, int mode) {
   if (mode == 1) {
-    for (int n = 1; n <= last_element_number; ++n) shift_element(n, 2, dx, dy, dz);
+    for (int n = 1; n <= last_element_number; ++n)
+      shift_element(n, 2, dx, dy, dz);
     return;
   }
   copy_group_shifted(dx, dy, dz, count);

@@ -30,10 +30,15 @@ class Arena {
     if (!free_.empty()) {
       index = free_.back();
       free_.pop_back();
-      std::memset(address(index), 0, kElementBlockSize);
     } else {
       if (used_ >= kMaxBlocks || !grow_if_full()) return 0;
       index = used_++;
+    }
+    // Blocks past the high-water mark are still as calloc gave them: zero.
+    if (index < touched_) {
+      std::memset(address(index), 0, kElementBlockSize);
+    } else {
+      touched_ = index + 1;
     }
     live_flag_[index] = 1;
     ++live_;
@@ -52,7 +57,9 @@ class Arena {
     live_flag_[index] = 0;
     --live_;
     if (live_ == 0) {
-      clear();
+      // Start again from the first block: the memory stays for the next drawing.
+      used_ = 0;
+      free_.clear();
     } else {
       free_.push_back(static_cast<uint32_t>(index));
     }
@@ -64,6 +71,19 @@ class Arena {
            live_flag_.capacity() + free_.capacity() * sizeof(uint32_t);
   }
   void set_limit(std::size_t limit) { limit_ = limit; }
+
+  // With no block in use every chunk goes back to the system.
+  void trim() {
+    if (live_ != 0) return;
+    chunks_.clear();
+    chunks_.shrink_to_fit();
+    live_flag_.clear();
+    live_flag_.shrink_to_fit();
+    free_.clear();
+    free_.shrink_to_fit();
+    used_ = 0;
+    touched_ = 0;
+  }
 
  private:
   unsigned char* address(std::size_t index) {
@@ -84,21 +104,11 @@ class Arena {
     }
   }
 
-  // With no block in use every chunk goes back to the system.
-  void clear() {
-    chunks_.clear();
-    chunks_.shrink_to_fit();
-    live_flag_.clear();
-    live_flag_.shrink_to_fit();
-    free_.clear();
-    free_.shrink_to_fit();
-    used_ = 0;
-  }
-
   std::vector<std::unique_ptr<void, FreeDeleter>> chunks_;
   std::vector<uint8_t> live_flag_;
   std::vector<uint32_t> free_;
-  std::size_t used_ = 0;
+  std::size_t used_ = 0;     // blocks handed out from the chunks, in order
+  std::size_t touched_ = 0;  // blocks ever handed out: those below may hold old contents
   std::size_t live_ = 0;
   std::size_t limit_ = 0;
 };
@@ -119,7 +129,9 @@ Handle global_alloc() {
   }
 }
 
-void* global_lock(Handle h) { return arena().lock(h); }
+void* global_lock(Handle h) {
+  return arena().lock(h);
+}
 void global_unlock(Handle) {}
 void global_free(Handle h) {
   try {
@@ -131,9 +143,18 @@ void global_free(Handle h) {
 
 namespace element_memory {
 
-std::size_t live_blocks() { return arena().live(); }
-std::size_t arena_bytes() { return arena().bytes(); }
-void set_block_limit(std::size_t limit) { arena().set_limit(limit); }
+std::size_t live_blocks() {
+  return arena().live();
+}
+std::size_t arena_bytes() {
+  return arena().bytes();
+}
+void set_block_limit(std::size_t limit) {
+  arena().set_limit(limit);
+}
+void trim() {
+  arena().trim();
+}
 
 }  // namespace element_memory
 

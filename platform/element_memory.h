@@ -29,6 +29,9 @@ std::size_t live_blocks();
 std::size_t arena_bytes();
 // Caps the number of live blocks, so that allocation failure can be tested; 0 removes the cap.
 void set_block_limit(std::size_t limit);
+// Gives the arena's memory back to the system when no block is in use. Freed memory is
+// otherwise kept for the next drawing.
+void trim();
 
 }  // namespace element_memory
 

@@ -6,7 +6,11 @@ namespace {
 Printer* the_printer = nullptr;
 }
 
-Printer* current_printer() { return the_printer; }
-void set_current_printer(Printer* printer) { the_printer = printer; }
+Printer* current_printer() {
+  return the_printer;
+}
+void set_current_printer(Printer* printer) {
+  the_printer = printer;
+}
 
 }  // namespace orvane

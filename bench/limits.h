@@ -1,0 +1,38 @@
+// Ratios of a measurement to a floor measured in the same run, checked against their limits.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// Nanoseconds per item of every finished benchmark, by name.
+std::map<std::string, double>& results();
+// Items one iteration of the named benchmark processes.
+void set_items(const std::string& name, double items);
+double items(const std::string& name);
+
+struct Limit {
+  std::string what;
+  double value;  // the measured ratio (or figure)
+  double max;    // at most this
+  std::string unit;
+};
+
+// Figures measured outside Google Benchmark (memory) add their limits here.
+std::vector<Limit>& extra_limits();
+
+// Prints every limit with its measured value; true when all are met.
+bool report(const std::vector<Limit>& limits);
+
+}  // namespace bench
+
+namespace bench {
+
+// Each benchmark file registers its benchmarks (or measures its figures) here.
+void register_make_elements();
+void register_redraw();
+void measure_memory();
+
+}  // namespace bench

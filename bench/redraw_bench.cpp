@@ -1,0 +1,95 @@
+// A full repaint of a million lines through the rendering routines, against a floor that only
+// projects and rounds the same end points.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+#include "bench/limits.h"
+#include "core/core.h"
+
+namespace {
+
+constexpr int kLines = 1000000;
+
+// A canvas that takes every call and keeps only a checksum, so nothing is optimised away.
+class DiscardCanvas : public orvane::Canvas {
+ public:
+  void SetPenColor(orvane::TColor c) override { sum_ += c; }
+  void SetPenStyle(orvane::TPenStyle s) override { sum_ += s; }
+  void SetPenWidth(int w) override { sum_ += w; }
+  void SetPenMode(orvane::TPenMode m) override { sum_ += m; }
+  void SetBrushColor(orvane::TColor c) override { sum_ += c; }
+  void SetBrushStyle(orvane::TBrushStyle s) override { sum_ += s; }
+  void MoveTo(int x, int y) override { sum_ += x + y; }
+  void LineTo(int x, int y) override { sum_ += x - y; }
+  void Ellipse(int, int, int, int) override { ++sum_; }
+  void Rectangle(int, int, int, int) override { ++sum_; }
+  void CopyRect(const orvane::TRect&, Canvas&, const orvane::TRect&, uint32_t) override { ++sum_; }
+  void SetFont(const std::string&, int) override { ++sum_; }
+  long long sum() const { return sum_; }
+
+ private:
+  long long sum_ = 0;
+};
+
+std::vector<double>& end_points() {
+  static std::vector<double> points;
+  return points;
+}
+
+// The drawing of the benchmark: a million lines in the isometric view, zoomed to fit 1920 x 1080.
+void make_drawing() {
+  orvane::startup();
+  std::mt19937 random(7);
+  std::uniform_real_distribution<double> coordinate(-500, 500);
+  std::vector<double>& points = end_points();
+  points.clear();
+  for (int i = 0; i < kLines; ++i) {
+    double g[6];
+    for (double& v : g)
+      v = coordinate(random);
+    points.insert(points.end(), g, g + 6);
+    orvane::make_element(orvane::get_new_element_number(), orvane::kLine, g[0], g[1], g[2], g[3],
+                         g[4], g[5], orvane::clLime, 0, 1, 0, 1);
+  }
+  orvane::current_plot_window = 4;
+  orvane::view_window_proc();
+  orvane::set_coefficiants();
+  orvane::set_scale(0, 1920, 1080);
+  orvane::set_scale(0, 1920, 1080);
+}
+
+void Redraw2Lines(benchmark::State& state) {
+  if (orvane::last_element_number < kLines) make_drawing();
+  DiscardCanvas canvas;
+  for (auto _ : state)
+    orvane::redraw2(canvas, 1920, 1080);
+  benchmark::DoNotOptimize(canvas.sum());
+}
+
+void ProjectAndRoundFloor(benchmark::State& state) {
+  if (orvane::last_element_number < kLines) make_drawing();
+  const std::vector<double>& points = end_points();
+  const int w = orvane::current_plot_window;
+  long long sum = 0;
+  for (auto _ : state) {
+    for (std::size_t i = 0; i < points.size(); i += 3) {
+      double vx, vy;
+      orvane::view_coordinates(w, points[i], points[i + 1], points[i + 2], vx, vy);
+      sum += orvane::round_pixel(vx * orvane::xscale[w] + orvane::x_plot_origin[w]);
+      sum += orvane::round_pixel(vy * orvane::yscale[w] + orvane::y_plot_origin[w]);
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+}
+
+}  // namespace
+
+void bench::register_redraw() {
+  bench::set_items("Redraw2Lines", kLines);
+  bench::set_items("ProjectAndRoundFloor", kLines);
+  benchmark::RegisterBenchmark("ProjectAndRoundFloor", ProjectAndRoundFloor)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("Redraw2Lines", Redraw2Lines)->Unit(benchmark::kMillisecond);
+}
