@@ -285,7 +285,10 @@ void plot_elements(Canvas& canvas, int view, int mode) {
   for (int n = 1; n <= last_element_number; ++n) {
     const TElement* e = lock_element(n);
     if (e == nullptr) continue;
-    if (!e->deleted && selected(*e, mode, drawn)) draw_element(canvas, view, e);
+    // An empty record (type 0) draws nothing and does not count towards the preview's 200.
+    if (!e->deleted && e->element_type != kNoElement && selected(*e, mode, drawn)) {
+      draw_element(canvas, view, e);
+    }
     globalunlock(element_handle[n]);
   }
   if (draw_axis_flag) draw_axis(canvas);
