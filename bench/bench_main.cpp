@@ -2,6 +2,7 @@
 // Exits with 1 when a limit is missed.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdio>
 
 #include "bench/limits.h"
@@ -10,6 +11,8 @@ namespace {
 
 class CapturingReporter : public benchmark::ConsoleReporter {
  public:
+  CapturingReporter() : ConsoleReporter(OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
@@ -27,9 +30,11 @@ double ns_per_item(const char* name) {
   return it == bench::results().end() ? 0 : it->second;
 }
 
+// The ratio of two benchmarks' times per item; NaN when one of them did not run.
 double ratio(const char* a, const char* b) {
   const double floor = ns_per_item(b);
-  return floor > 0 ? ns_per_item(a) / floor : 0;
+  const double measured = ns_per_item(a);
+  return floor > 0 && measured > 0 ? measured / floor : std::nan("");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "bench/limits.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace bench {
@@ -34,6 +35,10 @@ bool report(const std::vector<Limit>& limits) {
   bool ok = true;
   std::printf("\n%-70s %10s %8s  %s\n", "limit", "measured", "at most", "");
   for (const Limit& l : limits) {
+    if (std::isnan(l.value)) {
+      std::printf("%-70s %10s %8.3f  not run\n", l.what.c_str(), "-", l.max);
+      continue;
+    }
     const bool met = l.value <= l.max;
     ok = ok && met;
     std::printf("%-70s %10.3f %8.3f  %s%s\n", l.what.c_str(), l.value, l.max,

@@ -12,25 +12,21 @@ namespace {
 
 constexpr int kLines = 1000000;
 
-// A canvas that takes every call and keeps only a checksum, so nothing is optimised away.
+// A canvas that takes every call and does nothing with it.
 class DiscardCanvas : public orvane::Canvas {
  public:
-  void SetPenColor(orvane::TColor c) override { sum_ += c; }
-  void SetPenStyle(orvane::TPenStyle s) override { sum_ += s; }
-  void SetPenWidth(int w) override { sum_ += w; }
-  void SetPenMode(orvane::TPenMode m) override { sum_ += m; }
-  void SetBrushColor(orvane::TColor c) override { sum_ += c; }
-  void SetBrushStyle(orvane::TBrushStyle s) override { sum_ += s; }
-  void MoveTo(int x, int y) override { sum_ += x + y; }
-  void LineTo(int x, int y) override { sum_ += x - y; }
-  void Ellipse(int, int, int, int) override { ++sum_; }
-  void Rectangle(int, int, int, int) override { ++sum_; }
-  void CopyRect(const orvane::TRect&, Canvas&, const orvane::TRect&, uint32_t) override { ++sum_; }
-  void SetFont(const std::string&, int) override { ++sum_; }
-  long long sum() const { return sum_; }
-
- private:
-  long long sum_ = 0;
+  void SetPenColor(orvane::TColor) override {}
+  void SetPenStyle(orvane::TPenStyle) override {}
+  void SetPenWidth(int) override {}
+  void SetPenMode(orvane::TPenMode) override {}
+  void SetBrushColor(orvane::TColor) override {}
+  void SetBrushStyle(orvane::TBrushStyle) override {}
+  void MoveTo(int, int) override {}
+  void LineTo(int, int) override {}
+  void Ellipse(int, int, int, int) override {}
+  void Rectangle(int, int, int, int) override {}
+  void CopyRect(const orvane::TRect&, Canvas&, const orvane::TRect&, uint32_t) override {}
+  void SetFont(const std::string&, int) override {}
 };
 
 std::vector<double>& end_points() {
@@ -63,9 +59,10 @@ void make_drawing() {
 void Redraw2Lines(benchmark::State& state) {
   if (orvane::last_element_number < kLines) make_drawing();
   DiscardCanvas canvas;
-  for (auto _ : state)
+  for (auto _ : state) {
     orvane::redraw2(canvas, 1920, 1080);
-  benchmark::DoNotOptimize(canvas.sum());
+    benchmark::ClobberMemory();
+  }
 }
 
 void ProjectAndRoundFloor(benchmark::State& state) {

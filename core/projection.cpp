@@ -1,21 +1,10 @@
 #include "core/projection.h"
 
 #include <cmath>
-#include <limits>
 
 #include "core/helpers.h"
 
 namespace orvane {
-
-int32_t round_pixel(double v) {
-  constexpr double kMax = std::numeric_limits<int32_t>::max();
-  constexpr double kMin = std::numeric_limits<int32_t>::min();
-  if (v >= kMax) return std::numeric_limits<int32_t>::max();
-  if (v <= kMin) return std::numeric_limits<int32_t>::min();
-  if (std::isnan(v)) return 0;
-  // The default rounding mode rounds halves to even.
-  return static_cast<int32_t>(std::lrint(v));
-}
 
 void set_coefficiants() {
   const double a = view_x / kDegPerRad;

@@ -1,7 +1,9 @@
 // Model coordinates to pixels and back, in the four views.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "core/state.h"
 
@@ -9,7 +11,15 @@ namespace orvane {
 
 // Rounds to the nearest integer, halves to even; values beyond the 32-bit range are clamped to
 // it and NaN gives 0.
-int32_t round_pixel(double v);
+inline int32_t round_pixel(double v) {
+  constexpr double kMax = std::numeric_limits<int32_t>::max();
+  constexpr double kMin = std::numeric_limits<int32_t>::min();
+  if (v >= kMax) return std::numeric_limits<int32_t>::max();
+  if (v <= kMin) return std::numeric_limits<int32_t>::min();
+  if (std::isnan(v)) return 0;
+  // The default rounding mode rounds halves to even.
+  return static_cast<int32_t>(std::lrint(v));
+}
 
 // Recomputes the projection coefficients from view_x, view_y and view_z.
 void set_coefficiants();

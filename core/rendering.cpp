@@ -58,15 +58,82 @@ bool pen_style_of(int line_type, bool metafile, TPenStyle& style) {
   }
 }
 
+// During one pass over many elements nothing else draws on the canvas, so a pen setting equal
+// to the one the pass set last is left out: the canvas still has it. A repaint of many lines of
+// one colour then sets the pen once.
+struct PenMemory {
+  int passes = 0;            // passes in progress (they nest: a plotted arc is a pass too)
+  Canvas* canvas = nullptr;  // the canvas whose pen is remembered; none when unknown
+  TColor color = 0;
+  int line_type = 0;  // the line type whose style was applied last
+  int style = -1;     // the pen style last set, -1 when unknown
+  bool brush_clear = false;
+};
+PenMemory pen_memory;
+
+class Pass {
+ public:
+  Pass() { ++pen_memory.passes; }
+  ~Pass() {
+    if (--pen_memory.passes == 0) pen_memory.canvas = nullptr;
+  }
+  Pass(const Pass&) = delete;
+  Pass& operator=(const Pass&) = delete;
+};
+
+void forget_pen() {
+  pen_memory.canvas = nullptr;
+}
+
+// Pen colour, a clear brush (so ellipses are hollow) and the line type's pen style.
+[[gnu::always_inline]] inline void apply_pen(Canvas& c, TColor color, int line_type,
+                                             bool metafile) {
+  PenMemory& m = pen_memory;
+  const bool remembered = m.passes > 0 && m.canvas == &c;
+  if (remembered && m.color == color && m.line_type == line_type && m.brush_clear) return;
+  TPenStyle style;
+  const bool sets_style = pen_style_of(line_type, metafile, style);
+  if (remembered) {
+    if (m.color != color) c.SetPenColor(m.color = color);
+    if (!m.brush_clear) c.SetBrushStyle(bsClear), m.brush_clear = true;
+    if (sets_style && m.style != style) c.SetPenStyle(style), m.style = style;
+    m.line_type = line_type;
+    return;
+  }
+  c.SetPenColor(color);
+  c.SetBrushStyle(bsClear);
+  if (sets_style) c.SetPenStyle(style);
+  if (m.passes > 0) {
+    m.canvas = &c;
+    m.color = color;
+    m.line_type = line_type;
+    m.style = sets_style ? style : -1;
+    m.brush_clear = true;
+  }
+}
+
+TColor mark_color(TColor color, int group_mark) {
+  switch (group_mark) {
+    case 1:
+      return clYellow;
+    case 2:
+      return clRed;
+    case 3:
+      return plot_background;
+    case 5:
+      return clFuchsia;
+    case 7:
+      return clDarkRed;
+    default:
+      return color;
+  }
+}
+
 void to_pixel(int w, double x, double y, double z, int& px, int& py) {
   double vx, vy;
   view_coordinates(w, x, y, z, vx, vy);
   px = round_pixel(vx * xscale[w] + x_plot_origin[w]);
   py = round_pixel(vy * yscale[w] + y_plot_origin[w]);
-}
-
-bool layer_visible(int layer) {
-  return layer >= 0 && layer < kLayers && visible_layer[layer];
 }
 
 bool selected(const TElement& e, int mode, int& drawn) {
@@ -88,11 +155,43 @@ bool selected(const TElement& e, int mode, int& drawn) {
   }
 }
 
-bool all_finite(const double* g, int n) {
-  for (int i = 0; i < n; ++i) {
-    if (!std::isfinite(g[i])) return false;
+// A line's two ends in view coordinates.
+struct ViewLine {
+  double x1, y1, x2, y2;
+  bool finite() const {
+    return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
   }
-  return true;
+};
+
+ViewLine project_line(int w, double x1, double y1, double z1, double x2, double y2, double z2) {
+  ViewLine v;
+  view_coordinates(w, x1, y1, z1, v.x1, v.y1);
+  view_coordinates(w, x2, y2, z2, v.x2, v.y2);
+  return v;
+}
+
+void set_line_pen(Canvas& canvas, TColor color, int line_type);
+
+// Draws a projected line in window w on the routed canvas.
+[[gnu::always_inline]] inline void stroke(Canvas& canvas, int w, const ViewLine& v, TColor color,
+                                          int line_type) {
+  const int px1 = round_pixel(v.x1 * xscale[w] + x_plot_origin[w]);
+  const int py1 = round_pixel(v.y1 * yscale[w] + y_plot_origin[w]);
+  const int px2 = round_pixel(v.x2 * xscale[w] + x_plot_origin[w]);
+  const int py2 = round_pixel(v.y2 * yscale[w] + y_plot_origin[w]);
+  if (!clipboard_on && !print_on) {
+    // The screen, the common case: the pen of set_color straight on the given canvas.
+    apply_pen(canvas, color, line_type, false);
+    canvas.MoveTo(px1, py1);
+    canvas.LineTo(px2, py2);
+  } else {
+    set_line_pen(canvas, color, line_type);
+    if (Canvas* c = routed(canvas)) {
+      c->MoveTo(px1, py1);
+      c->LineTo(px2, py2);
+    }
+  }
+  flash_flag = false;
 }
 
 // A point of the arc at angle t (degrees) in model coordinates, by arc view.
@@ -117,30 +216,25 @@ int arc_segments(double radius, double sweep, int w) {
 
 }  // namespace
 
-TColor highlight_color(TColor color, int group_mark) {
-  switch (group_mark) {
-    case 1:
-      return clYellow;
-    case 2:
-      return clRed;
-    case 3:
-      return plot_background;
-    case 5:
-      return clFuchsia;
-    case 7:
-      return clDarkRed;
-    default:
-      return color;
+namespace {
+
+// The printer takes only the colour; screen and metafile get the whole pen.
+void set_line_pen(Canvas& canvas, TColor color, int line_type) {
+  if (!clipboard_on && print_on) {
+    set_print_color(color, line_type);
+  } else {
+    set_draw_dc(canvas, color, line_type);
   }
 }
 
+}  // namespace
+
+TColor highlight_color(TColor color, int group_mark) {
+  return mark_color(color, group_mark);
+}
+
 void set_color(Canvas& canvas, TColor color, int line_type) {
-  Canvas* c = routed(canvas);
-  if (c == nullptr) return;
-  c->SetPenColor(color);
-  c->SetBrushStyle(bsClear);
-  TPenStyle style;
-  if (pen_style_of(line_type, clipboard_on, style)) c->SetPenStyle(style);
+  if (Canvas* c = routed(canvas)) apply_pen(*c, color, line_type, clipboard_on);
 }
 
 void set_draw_dc(Canvas& canvas, TColor color, int line_type) {
@@ -153,10 +247,12 @@ void set_draw_dc(Canvas& canvas, TColor color, int line_type) {
 
 void set_print_color(TColor color, int) {
   if (!print_on) return;
+  forget_pen();
   if (Canvas* c = printer_canvas()) c->SetPenColor(print_monochrome ? clBlack : color);
 }
 
 void clear_screen(Canvas& canvas, int width, int height) {
+  forget_pen();
   set_color(canvas, plot_background, 1);
   canvas.SetPenMode(pmCopy);
   canvas.SetBrushColor(plot_background);
@@ -168,19 +264,7 @@ void draw_line(Canvas& canvas, double x1, double y1, double z1, double x2, doubl
                TColor color, int line_type) {
   const int w = current_plot_window;
   if (!is_view_number(w)) return;
-  int px1, py1, px2, py2;
-  to_pixel(w, x1, y1, z1, px1, py1);
-  to_pixel(w, x2, y2, z2, px2, py2);
-  if (!clipboard_on && print_on) {
-    set_print_color(color, line_type);
-  } else {
-    set_draw_dc(canvas, color, line_type);
-  }
-  if (Canvas* c = routed(canvas)) {
-    c->MoveTo(px1, py1);
-    c->LineTo(px2, py2);
-  }
-  flash_flag = false;
+  stroke(canvas, w, project_line(w, x1, y1, z1, x2, y2, z2), color, line_type);
 }
 
 void draw_point(Canvas& canvas, double x, double y, double z, TColor color) {
@@ -192,11 +276,7 @@ void draw_point(Canvas& canvas, double x, double y, double z, TColor color) {
       std::abs(static_cast<long long>(py)) > kFarPixel) {
     return;
   }
-  if (!clipboard_on && print_on) {
-    set_print_color(color, 0);
-  } else {
-    set_draw_dc(canvas, color, 0);
-  }
+  set_line_pen(canvas, color, 0);
   Canvas* c = routed(canvas);
   if (c == nullptr) return;
   c->MoveTo(px + 5, py);
@@ -218,15 +298,11 @@ void draw_circle(Canvas& canvas, double xc, double yc, double, double radius, TC
     return;
   }
   if (std::llabs(x1 - x2) < 2 && std::llabs(y1 - y2) < 2) return;
-  const bool to_printer = !clipboard_on && print_on;
-  if (to_printer) {
-    set_print_color(color, line_type);
-  } else {
-    set_draw_dc(canvas, color, line_type);
-  }
+  set_line_pen(canvas, color, line_type);
   Canvas* c = routed(canvas);
   if (c == nullptr) return;
-  if (!clipboard_on && !to_printer && view == 9) {
+  if (!clipboard_on && !print_on && view == 9) {
+    if (pen_memory.canvas == c) pen_memory.brush_clear = false;
     c->SetBrushColor(color);
     c->SetBrushStyle(bsSolid);
   }
@@ -239,6 +315,7 @@ void draw_3d_arc(Canvas& canvas, double xc, double yc, double zc, double radius,
   const int w = current_plot_window;
   if (!is_view_number(w)) return;
   if (line_type == 10 || line_type == 20) line_type /= 10;
+  const Pass pass;
   const double sweep = get_arc_angle(start, end, 3);
   const int n = arc_segments(radius, sweep, w);
   const double step = sweep / n;
@@ -255,41 +332,57 @@ void draw_arc(Canvas& canvas, double xc, double yc, double zc, double radius, do
   draw_3d_arc(canvas, xc, yc, zc, radius, start, end, color, line_type, view);
 }
 
-void draw_element(Canvas& canvas, int, const TElement* e) {
-  if (e == nullptr || e->deleted) return;
-  const TColor color = clipboard_on ? e->color : highlight_color(e->color, e->group_mark);
-  const double* g = e->values;
-  switch (e->element_type) {
+namespace {
+
+// One undeleted element in its drawing colour; inline because every repaint runs it per element.
+[[gnu::always_inline]] inline void draw_record(Canvas& canvas, const TElement& e) {
+  const TColor color =
+      clipboard_on || e.group_mark == 0 ? e.color : mark_color(e.color, e.group_mark);
+  const double* g = e.values;
+  switch (e.element_type) {
     case kPoint:
       draw_point(canvas, g[0], g[1], g[2], color);
       break;
-    case kLine:
-      // A line that cannot be drawn (a coordinate that is not a number) is skipped.
-      if (all_finite(g, 6))
-        draw_line(canvas, g[0], g[1], g[2], g[3], g[4], g[5], color, e->line_type);
+    case kLine: {
+      // A line that cannot be drawn (an end that is not a number) is skipped.
+      const int w = current_plot_window;
+      if (!is_view_number(w)) break;
+      const ViewLine v = project_line(w, g[0], g[1], g[2], g[3], g[4], g[5]);
+      if (v.finite()) stroke(canvas, w, v, color, e.line_type);
       break;
+    }
     case kArc:
-      draw_arc(canvas, g[0], g[1], g[2], g[3], g[4], g[5], color, e->line_type, e->view);
+      draw_arc(canvas, g[0], g[1], g[2], g[3], g[4], g[5], color, e.line_type, e.view);
       break;
     case kCircle:
-      draw_circle(canvas, g[0], g[1], g[2], g[3], color, e->line_type, e->view);
+      draw_circle(canvas, g[0], g[1], g[2], g[3], color, e.line_type, e.view);
       break;
     default:
       break;
   }
 }
 
+}  // namespace
+
+void draw_element(Canvas& canvas, int, const TElement* e) {
+  if (e != nullptr && !e->deleted) draw_record(canvas, *e);
+}
+
 void plot_elements(Canvas& canvas, int view, int mode) {
   if (!is_view_number(view)) return;
+  const Pass pass;
   int drawn = 0;
-  for (int n = 1; n <= last_element_number; ++n) {
-    const TElement* e = lock_element(n);
+  // Drawing makes no elements, so the table stays as it is for the whole pass.
+  const Handle* handles = element_handle.data();
+  const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);
+  for (int n = 1; n <= last; ++n) {
+    const TElement* e = globallock(handles[n]);
     if (e == nullptr) continue;
     // An empty record (type 0) draws nothing and does not count towards the preview's 200.
     if (!e->deleted && e->element_type != kNoElement && selected(*e, mode, drawn)) {
-      draw_element(canvas, view, e);
+      draw_record(canvas, *e);
     }
-    globalunlock(element_handle[n]);
+    globalunlock(handles[n]);
   }
   if (draw_axis_flag) draw_axis(canvas);
 }

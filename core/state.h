@@ -92,6 +92,11 @@ extern int xpage, ypage, code_format;
 // Texts of the calculation errors.
 extern std::array<std::string, 7> calcerrstr;
 
+// A layer is visible when it is one of 0..254 and switched on; any other layer is hidden.
+inline bool layer_visible(int layer) {
+  return layer >= 0 && layer < kLayers && visible_layer[layer];
+}
+
 // Gives every global its start value and the element table its start state: entries 0 and 1
 // with empty blocks, so that the first element made is number 2. Runs once when the library
 // is loaded; tests call it to begin each case fresh.

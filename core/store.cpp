@@ -46,18 +46,8 @@ void clamp_extents() {
   if (max_y > 10000) max_y = 10000;
 }
 
-bool layer_visible(int layer) {
-  return layer >= 0 && layer < kLayers && visible_layer[layer];
-}
-
 }  // namespace
 
-TElement* globallock(Handle h) {
-  return static_cast<TElement*>(global_lock(h));
-}
-void globalunlock(Handle h) {
-  global_unlock(h);
-}
 void globalfree(Handle h) {
   global_free(h);
 }

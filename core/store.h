@@ -24,8 +24,12 @@ void destroy_all_elements();
 // Frees every element for the component's destructor; the table keeps its size.
 void orvane_destroy();
 
-TElement* globallock(Handle h);
-void globalunlock(Handle h);
+inline TElement* globallock(Handle h) {
+  return static_cast<TElement*>(global_lock(h));
+}
+inline void globalunlock(Handle h) {
+  global_unlock(h);
+}
 void globalfree(Handle h);
 bool isbadreadptr(const TElement* e, std::size_t size);
 

@@ -14,10 +14,34 @@ using Handle = uint32_t;
 // Size of one block: the element record is laid out to exactly this many bytes.
 inline constexpr std::size_t kElementBlockSize = 80;
 
+namespace element_memory::detail {
+
+inline constexpr std::size_t kChunkShift = 14;
+inline constexpr std::size_t kChunkBlocks = std::size_t{1} << kChunkShift;
+
+// What locking needs to know of the arena, kept current by it; locking is inline because every
+// drawing pass locks each element once.
+struct BlockTable {
+  unsigned char* const* chunks = nullptr;  // base address of each chunk
+  const uint8_t* live = nullptr;           // per block handed out: 1 while it is allocated
+  std::size_t used = 0;                    // blocks handed out from the chunks so far
+};
+extern constinit BlockTable blocks;
+
+}  // namespace element_memory::detail
+
 // A new zero-filled block, or 0 when no memory can be had (or the block limit is reached).
 Handle global_alloc();
-void* global_lock(Handle h);
-void global_unlock(Handle h);
+
+inline void* global_lock(Handle h) {
+  using namespace element_memory::detail;
+  const std::size_t index = std::size_t{h} - 1;  // handle 0 wraps past every block
+  if (index >= blocks.used || !blocks.live[index]) return nullptr;
+  return blocks.chunks[index >> kChunkShift] + (index & (kChunkBlocks - 1)) * kElementBlockSize;
+}
+
+inline void global_unlock(Handle) {}
+
 // Returns the block to the arena; 0 and unknown handles are ignored.
 void global_free(Handle h);
 

@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2 --target core_bench
-build/bench/core_bench --benchmark_color=false "$@"
+build/bench/core_bench --benchmark_min_time=2 "$@"

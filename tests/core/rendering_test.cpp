@@ -129,12 +129,14 @@ TEST_F(RenderingTest, LineTypesSelectPenStyles) {
     EXPECT_TRUE(s.log().empty());
     clipboard_on = false;
   }
-  // Arcs turn 20 into 2 before drawing, so the metafile gets a dotted pen.
+  // Arcs turn 20 into 2 before drawing, so the metafile gets a dotted pen, set once for the
+  // whole chain of ten segments.
   RecordingCanvas meta;
   clipboard_on = true;
   metafilecanvas = &meta;
   draw_arc(screen, 0, 0, 0, 1, 0, 90, clRed, 20, -1);
-  EXPECT_EQ(count(meta, "PenStyle psDot"), 10);
+  EXPECT_EQ(count(meta, "PenStyle psDot"), 1);
+  EXPECT_EQ(count(meta, "LineTo"), 10);
 }
 
 TEST_F(RenderingTest, LinesAreProjectedThroughTheCurrentView) {
@@ -447,7 +449,8 @@ TEST_F(RenderingTest, PreviewModeStopsAfterTwoHundredVisibleElements) {
 
 TEST_F(RenderingTest, PreviewDoesNotCountTheEmptyStartUpRecord) {
   // Number 1 holds an empty record after start-up: 200 real elements after it are all drawn.
-  for (int i = 0; i < 201; ++i) add_line(0, 0, 1, 1);
+  for (int i = 0; i < 201; ++i)
+    add_line(0, 0, 1, 1);
   plot_elements(screen, 1, 4);
   EXPECT_EQ(count(screen, "LineTo"), 200);
 }
@@ -456,9 +459,9 @@ TEST_F(RenderingTest, AxesOfAnEmptyStoreAreThreeRedLines) {
   draw_axis_flag = true;
   screen_center_x[1] = -3, screen_center_y[1] = 2, view_height[1] = 10;  // half length 13
   plot_elements(screen, 1, 1);
-  Log expected = concat(kSolidRed, {"MoveTo 140 300", "LineTo 660 300"});
-  expected = concat(concat(expected, kSolidRed), {"MoveTo 400 560", "LineTo 400 40"});
-  expected = concat(concat(expected, kSolidRed), {"MoveTo 400 300", "LineTo 400 300"});
+  // One pass: the red pen is set once for the three lines.
+  const Log expected = concat(kSolidRed, {"MoveTo 140 300", "LineTo 660 300", "MoveTo 400 560",
+                                          "LineTo 400 40", "MoveTo 400 300", "LineTo 400 300"});
   EXPECT_EQ(screen.log(), expected);
   draw_axis_flag = false;
   screen.clear();
@@ -469,11 +472,18 @@ TEST_F(RenderingTest, AxesOfAnEmptyStoreAreThreeRedLines) {
 TEST_F(RenderingTest, LinesWithANonFiniteCoordinateAreSkipped) {
   add_line(1, 1, 2, 2);
   lock_element(add_line(0, 0, 1, 1))->values[4] = std::numeric_limits<double>::quiet_NaN();
-  lock_element(add_line(0, 0, 1, 1))->values[2] = std::numeric_limits<double>::infinity();
-  add_line(3, 3, 4, 4);
+  lock_element(add_line(0, 0, 1, 1))->values[0] = std::numeric_limits<double>::infinity();
+  // The top view does not use z, so a line with an infinite z still draws there.
+  const int flat = add_line(3, 3, 4, 4);
+  lock_element(flat)->values[2] = std::numeric_limits<double>::infinity();
   plot_elements(screen, 1, 0);
   EXPECT_EQ(pixels(screen, "MoveTo"), (std::vector<Pixel>{{420, 280}, {460, 240}}));
   EXPECT_EQ(count(screen, "LineTo"), 2);
+  // In the front view that z is projected and the line is skipped.
+  front_view();
+  screen.clear();
+  plot_elements(screen, 2, 0);
+  EXPECT_EQ(count(screen, "LineTo"), 1);
 }
 
 TEST(ColorTableTest, CdlNumbersOfColourValues) {
@@ -495,5 +505,67 @@ TEST(ColorTableTest, IgesNumbersToColourValues) {
     EXPECT_EQ(set_iges_color(n), table[n]) << n;
   for (int other : {16, -1, 100, std::numeric_limits<int>::min()}) {
     EXPECT_EQ(set_iges_color(other), 0x00FF00u) << other;
+  }
+}
+
+namespace {
+
+// The pen and brush a canvas holds after replaying a log, as the drawing calls see them.
+struct PenSeen {
+  std::string color = "?", style = "?", brush = "?";
+  void apply(const std::string& entry) {
+    std::istringstream in(entry);
+    std::string word, value;
+    in >> word >> value;
+    if (word == "PenColor") color = value;
+    if (word == "PenStyle") style = value;
+    if (word == "BrushStyle") brush = value;
+  }
+};
+
+}  // namespace
+
+TEST_F(RenderingTest, APassLeavesOutRepeatedPensButEveryShapeHasItsOwn) {
+  struct Shape {
+    int type;
+    TColor color;
+    int line_type, view;
+    const char *pen, *style, *brush;
+  };
+  // Runs of equal pens, a style change, a filled disc (solid brush) and lines after it.
+  const Shape shapes[] = {
+      {kLine, clBlue, 0, 1, "16711680", "psSolid", "bsClear"},
+      {kLine, clBlue, 1, 1, "16711680", "psSolid", "bsClear"},
+      {kLine, clBlue, 2, 1, "16711680", "psDot", "bsClear"},
+      {kLine, clBlue, 5, 1, "16711680", "psDot", "bsClear"},  // 5 keeps the style
+      {kLine, clLime, 3, 1, "65280", "psDashDot", "bsClear"},
+      {kCircle, clLime, 3, 9, "65280", "psDashDot", "bsSolid"},
+      {kLine, clLime, 3, 1, "65280", "psDashDot", "bsClear"},
+      {kLine, clLime, 3, 1, "65280", "psDashDot", "bsClear"},
+  };
+  for (const Shape& sh : shapes) {
+    const int n = get_new_element_number();
+    ASSERT_EQ(make_element(n, sh.type, 0, 0, 0, 1, 1, 0, sh.color, sh.line_type, 1, 0, sh.view), n);
+  }
+  for (int pass = 0; pass < 2; ++pass) {
+    SCOPED_TRACE(pass);
+    screen.clear();
+    plot_elements(screen, 1, 1);
+    // Every pass starts from an unknown pen: the host may have changed it in between.
+    ASSERT_FALSE(screen.log().empty());
+    EXPECT_EQ(screen.log().front(), "PenColor 16711680");
+    PenSeen seen;
+    std::size_t shape = 0;
+    for (const std::string& entry : screen.log()) {
+      seen.apply(entry);
+      if (entry.rfind("LineTo", 0) != 0 && entry.rfind("Ellipse", 0) != 0) continue;
+      ASSERT_LT(shape, std::size(shapes));
+      EXPECT_EQ(seen.color, shapes[shape].pen) << entry;
+      EXPECT_EQ(seen.style, shapes[shape].style) << entry;
+      EXPECT_EQ(seen.brush, shapes[shape].brush) << entry;
+      ++shape;
+    }
+    EXPECT_EQ(shape, std::size(shapes));
+    EXPECT_EQ(count(screen, "PenColor"), 2);
   }
 }
