@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <new>
 
 #include "core/helpers.h"
 #include "core/rendering.h"
@@ -10,6 +12,9 @@
 namespace orvane {
 
 namespace {
+
+// The table holds last_element_number + 2 entries, which must stay within int.
+constexpr int kMaxElementNumber = std::numeric_limits<int>::max() - 2;
 
 // Every number below this one holds a block, so the search for a free number starts here.
 int first_maybe_free = 1;
@@ -130,8 +135,15 @@ int get_new_element_number() {
   // Past the end. An entry beyond last_element_number may already hold a block (stored there
   // directly); skip it rather than hand out a number that would overwrite it.
   do {
+    // No number is left, or the table cannot grow: 0, which make_element refuses.
+    if (last_element_number >= kMaxElementNumber) return 0;
+    try {
+      element_handle.resize(static_cast<std::size_t>(last_element_number) + 3, 0);
+    } catch (const std::bad_alloc&) {
+      mem_full = true;
+      return 0;
+    }
     ++last_element_number;
-    element_handle.resize(static_cast<std::size_t>(last_element_number) + 2, 0);
   } while (element_handle[last_element_number] != 0);
   first_maybe_free = last_element_number;
   return last_element_number;

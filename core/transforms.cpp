@@ -91,11 +91,17 @@ void copy_shifted(const TElement& e, double ox, double oy, double oz) {
 void copy_group_shifted(double dx, double dy, double dz, int count) {
   for (int k = 1; k <= count; ++k) {
     const int last = last_element_number;
+    int members = 0;
     for (int n = 1; n <= last; ++n) {
       const TElement* e = lock_element(n);
-      if (is_group_member(e)) copy_shifted(*e, k * dx, k * dy, k * dz);
+      if (is_group_member(e)) {
+        copy_shifted(*e, k * dx, k * dy, k * dz);
+        ++members;
+      }
       if (e != nullptr) globalunlock(element_handle[n]);
     }
+    // Later rounds would find the same members, or could store nothing: a huge count ends here.
+    if (members == 0 || mem_full) break;
   }
 }
 
@@ -143,7 +149,7 @@ void rotate_group(Canvas& canvas, double angle, double hc, double vc, int count,
       if (e != nullptr) globalunlock(element_handle[n]);
       continue;
     }
-    for (int j = 1; j <= count; ++j) {
+    for (int j = 1; j <= count && !mem_full; ++j) {
       double a = j * angle;
       if (a > 360) a -= 360;
       rotate_element(e, hc, vc, a);

@@ -11,10 +11,15 @@ namespace orvane {
 namespace {
 
 constexpr double kMinViewHeight = 0.04;
+// A thousand times the largest coordinate an element may have.
+constexpr double kMaxViewHeight = 1.0e12;
 
-void raise_view_height(int w) {
-  // A NaN height (from a NaN extent) would poison every later pixel: treat it as the minimum.
+// Keeps the height within 0.04 and a ceiling. Without the ceiling, zooming out long enough
+// would reach infinity, and no zoom in could bring the drawing back. A NaN height (from a NaN
+// extent) would poison every later pixel: it becomes the minimum.
+void bound_view_height(int w) {
   if (!(view_height[w] >= kMinViewHeight)) view_height[w] = kMinViewHeight;
+  if (view_height[w] > kMaxViewHeight) view_height[w] = kMaxViewHeight;
 }
 
 void save_view(int w) {
@@ -49,7 +54,7 @@ void zoom_to_extents(int w, int width, int height) {
     const double m = std::min(width, height);
     view_height[w] = view_height[w] * std::max(dx, dy) / (m - round_pixel(0.1 * m));
   }
-  raise_view_height(w);
+  bound_view_height(w);
   screen_center_x[w] = min_x + (max_x - min_x) / 2;
   screen_center_y[w] = min_y + (max_y - min_y) / 2;
   if (w == 4) {
@@ -83,7 +88,7 @@ void set_scale(double code, int width, int height) {
   } else if (code == 3) {
     view_height[w] *= 2;
   }
-  raise_view_height(w);
+  bound_view_height(w);
   set_scale_factor(w, height);
   set_origin(w, width, height);
 }
@@ -101,7 +106,7 @@ bool graphics_get_scale(int w, int width, int height, int x1, int y1, int x2, in
   } else {
     view_height[w] = view_height[w] / (height / dy);
   }
-  raise_view_height(w);
+  bound_view_height(w);
   const int mx = round_pixel(x1 + (static_cast<double>(x2) - x1) / 2);
   const int my = round_pixel(y1 + (static_cast<double>(y2) - y1) / 2);
   screen_center_x[w] += (static_cast<double>(mx) - width / 2) / xscale[w];

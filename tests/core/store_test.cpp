@@ -75,6 +75,13 @@ TEST_F(StoreTest, NumbersStartAtTwoAndAtOneAfterDestroy) {
   RecordingCanvas canvas;
   delete_element(canvas, element_handle[3]);
   EXPECT_EQ(get_new_element_number(), 6);
+
+  // An element stored directly just past the last number is not handed out again.
+  ASSERT_EQ(make_point(6, 6), 6);
+  ASSERT_EQ(last_element_number, 6);
+  ASSERT_EQ(make_element(7, kPoint, 7, 7, 0, 0, 0, 0, 0, 0, 1, 0, 1), 7);
+  EXPECT_EQ(get_new_element_number(), 8);
+  EXPECT_EQ(lock_element(7)->values[0], 7);
 }
 
 TEST_F(StoreTest, RefusesNumbersOutsideTheTableAndBadArguments) {
