@@ -170,7 +170,14 @@ ViewLine project_line(int w, double x1, double y1, double z1, double x2, double 
   return v;
 }
 
-void set_line_pen(Canvas& canvas, TColor color, int line_type);
+// The printer takes only the colour; screen and metafile get the whole pen.
+void set_line_pen(Canvas& canvas, TColor color, int line_type) {
+  if (!clipboard_on && print_on) {
+    set_print_color(color, line_type);
+  } else {
+    set_draw_dc(canvas, color, line_type);
+  }
+}
 
 // Draws a projected line in window w on the routed canvas.
 [[gnu::always_inline]] inline void stroke(Canvas& canvas, int w, const ViewLine& v, TColor color,
@@ -212,19 +219,6 @@ int arc_segments(double radius, double sweep, int w) {
   if (!(pixels >= 100)) return 10;  // also NaN
   if (pixels >= 3600) return 360;
   return static_cast<int>(std::trunc(pixels)) / 10;
-}
-
-}  // namespace
-
-namespace {
-
-// The printer takes only the colour; screen and metafile get the whole pen.
-void set_line_pen(Canvas& canvas, TColor color, int line_type) {
-  if (!clipboard_on && print_on) {
-    set_print_color(color, line_type);
-  } else {
-    set_draw_dc(canvas, color, line_type);
-  }
 }
 
 }  // namespace

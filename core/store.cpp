@@ -28,9 +28,9 @@ void reset_extents() {
   min_x = min_y = 100;
 }
 
+// Frees every block but entry 0's, those stored past last_element_number too, so none leaks.
 void free_blocks_from_1() {
-  const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);
-  for (int n = 1; n <= last; ++n) {
+  for (std::size_t n = 1; n < element_handle.size(); ++n) {
     globalfree(element_handle[n]);
     element_handle[n] = 0;
   }

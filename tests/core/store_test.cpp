@@ -267,6 +267,9 @@ TEST_F(StoreTest, DestroyFreesBlocksAndResetsExtents) {
   const std::size_t live = element_memory::live_blocks();
   for (int i = 0; i < 3; ++i)
     make_point(i, i);
+  // A block stored past the last number is freed too, not lost with the table.
+  ASSERT_EQ(make_element(last_element_number + 1, kPoint, 9, 9, 0, 0, 0, 0, 0, 0, 1, 0, 1),
+            last_element_number + 1);
   destroy_all_elements();  // frees entry 1 as well
   EXPECT_EQ(element_memory::live_blocks(), live - 1);
   EXPECT_EQ(std::tuple(element_handle.size(), element_handle[0], element_handle[1]),
