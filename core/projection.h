@@ -1,6 +1,7 @@
 // Model coordinates to pixels and back, in the four views.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -12,11 +13,9 @@ namespace orvane {
 // Rounds to the nearest integer, halves to even; values beyond the 32-bit range are clamped to
 // it and NaN gives 0.
 inline int32_t round_pixel(double v) {
-  constexpr double kMax = std::numeric_limits<int32_t>::max();
-  constexpr double kMin = std::numeric_limits<int32_t>::min();
-  if (v >= kMax) return std::numeric_limits<int32_t>::max();
-  if (v <= kMin) return std::numeric_limits<int32_t>::min();
   if (std::isnan(v)) return 0;
+  v = std::min(std::max(v, static_cast<double>(std::numeric_limits<int32_t>::min())),
+               static_cast<double>(std::numeric_limits<int32_t>::max()));
   // The default rounding mode rounds halves to even.
   return static_cast<int32_t>(std::lrint(v));
 }
