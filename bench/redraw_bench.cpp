@@ -74,8 +74,8 @@ void ProjectAndRoundFloor(benchmark::State& state) {
     for (std::size_t i = 0; i < points.size(); i += 3) {
       double vx, vy;
       orvane::view_coordinates(w, points[i], points[i + 1], points[i + 2], vx, vy);
-      sum += orvane::round_pixel(vx * orvane::xscale[w] + orvane::x_plot_origin[w]);
-      sum += orvane::round_pixel(vy * orvane::yscale[w] + orvane::y_plot_origin[w]);
+      sum += orvane::pixel_x(w, vx);
+      sum += orvane::pixel_y(w, vy);
     }
     benchmark::DoNotOptimize(sum);
   }

@@ -48,8 +48,8 @@ void coord_to_pixel(int w, double x, double y, int& px, int& py) {
     px = py = 0;
     return;
   }
-  px = round_pixel(x * xscale[w] + x_plot_origin[w]);
-  py = round_pixel(y * yscale[w] + y_plot_origin[w]);
+  px = pixel_x(w, x);
+  py = pixel_y(w, y);
 }
 
 void trans_pixel_coords(int w, int px, int py, double& x, double& y, double& z) {

@@ -36,6 +36,14 @@ inline void view_coordinates(int w, double x, double y, double z, double& vx, do
   }
 }
 
+// Pixel column and row of a view coordinate in view w (which must be 1..4).
+inline int32_t pixel_x(int w, double x) {
+  return round_pixel(x * xscale[w] + x_plot_origin[w]);
+}
+inline int32_t pixel_y(int w, double y) {
+  return round_pixel(y * yscale[w] + y_plot_origin[w]);
+}
+
 // Pixel of the view coordinates (x, y) in view w (1..4; any other view gives pixel 0, 0).
 void coord_to_pixel(int w, double x, double y, int& px, int& py);
 // The model point under a pixel of view w (1..4; any other view gives the origin).

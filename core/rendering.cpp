@@ -112,28 +112,11 @@ void forget_pen() {
   }
 }
 
-TColor mark_color(TColor color, int group_mark) {
-  switch (group_mark) {
-    case 1:
-      return clYellow;
-    case 2:
-      return clRed;
-    case 3:
-      return plot_background;
-    case 5:
-      return clFuchsia;
-    case 7:
-      return clDarkRed;
-    default:
-      return color;
-  }
-}
-
 void to_pixel(int w, double x, double y, double z, int& px, int& py) {
   double vx, vy;
   view_coordinates(w, x, y, z, vx, vy);
-  px = round_pixel(vx * xscale[w] + x_plot_origin[w]);
-  py = round_pixel(vy * yscale[w] + y_plot_origin[w]);
+  px = pixel_x(w, vx);
+  py = pixel_y(w, vy);
 }
 
 bool selected(const TElement& e, int mode, int& drawn) {
@@ -184,10 +167,10 @@ void set_line_pen(Canvas& canvas, TColor color, int line_type) {
 // Draws a projected line in window w on the routed canvas.
 [[gnu::always_inline]] inline void stroke(Canvas& canvas, int w, const ViewLine& v, TColor color,
                                           int line_type) {
-  const int px1 = round_pixel(v.x1 * xscale[w] + x_plot_origin[w]);
-  const int py1 = round_pixel(v.y1 * yscale[w] + y_plot_origin[w]);
-  const int px2 = round_pixel(v.x2 * xscale[w] + x_plot_origin[w]);
-  const int py2 = round_pixel(v.y2 * yscale[w] + y_plot_origin[w]);
+  const int px1 = pixel_x(w, v.x1);
+  const int py1 = pixel_y(w, v.y1);
+  const int px2 = pixel_x(w, v.x2);
+  const int py2 = pixel_y(w, v.y2);
   if (!clipboard_on && !print_on) {
     // The screen, the common case: the pen of set_color straight on the given canvas.
     apply_pen(canvas, color, line_type, false);
@@ -226,7 +209,20 @@ int arc_segments(double radius, double sweep, int w) {
 }  // namespace
 
 TColor highlight_color(TColor color, int group_mark) {
-  return mark_color(color, group_mark);
+  switch (group_mark) {
+    case 1:
+      return clYellow;
+    case 2:
+      return clRed;
+    case 3:
+      return plot_background;
+    case 5:
+      return clFuchsia;
+    case 7:
+      return clDarkRed;
+    default:
+      return color;
+  }
 }
 
 void set_color(Canvas& canvas, TColor color, int line_type) {
@@ -285,8 +281,8 @@ void draw_circle(Canvas& canvas, double xc, double yc, double, double radius, TC
                  int line_type, int view) {
   const int w = current_plot_window;
   if (!is_view_number(w)) return;
-  const long long pc = round_pixel(xc * xscale[w] + x_plot_origin[w]);
-  const long long qc = round_pixel(yc * yscale[w] + y_plot_origin[w]);
+  const long long pc = pixel_x(w, xc);
+  const long long qc = pixel_y(w, yc);
   const long long r = round_pixel(radius * xscale[w]);
   const long long x1 = pc - r, y1 = qc + r, x2 = pc + r, y2 = qc - r;
   if (std::llabs(x1) > kFarPixel || std::llabs(y1) > kFarPixel || std::llabs(x2) > kFarPixel ||
@@ -333,7 +329,7 @@ namespace {
 // One undeleted element in its drawing colour; inline because every repaint runs it per element.
 [[gnu::always_inline]] inline void draw_record(Canvas& canvas, const TElement& e) {
   const TColor color =
-      clipboard_on || e.group_mark == 0 ? e.color : mark_color(e.color, e.group_mark);
+      clipboard_on || e.group_mark == 0 ? e.color : highlight_color(e.color, e.group_mark);
   const double* g = e.values;
   switch (e.element_type) {
     case kPoint:
