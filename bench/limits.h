@@ -23,6 +23,12 @@ struct Limit {
 // Figures measured outside Google Benchmark (memory) add their limits here.
 std::vector<Limit>& extra_limits();
 
+// Runs the registered benchmarks, keeping each one's time per item in results().
+void run_benchmarks();
+double ns_per_item(const std::string& name);
+// The ratio of two benchmarks' times per item; NaN when one of them did not run.
+double ratio(const std::string& a, const std::string& b);
+
 // Prints every limit with its measured value; true when all are met.
 bool report(const std::vector<Limit>& limits);
 

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks; prints each limit as a ratio to a floor measured in the same
-# run and exits non-zero when one is missed.
+# Builds and runs every benchmark program; each prints its limits as ratios to a floor measured
+# in the same run and exits non-zero when one is missed. Arguments go to every program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j2 --target core_bench
-build/bench/core_bench --benchmark_min_time=2 "$@"
+cmake --build build -j2
+status=0
+for program in core_bench fileio_bench component_bench; do
+  [[ -x build/bench/$program ]] || continue
+  echo "== $program"
+  build/bench/$program --benchmark_min_time=2 "$@" || status=1
+done
+exit $status
