@@ -26,6 +26,11 @@ double items(const std::string& name) {
   return it == item_counts().end() ? 1 : it->second;
 }
 
+std::vector<LimitSource>& limit_sources() {
+  static std::vector<LimitSource> s;
+  return s;
+}
+
 std::vector<Limit>& extra_limits() {
   static std::vector<Limit> l;
   return l;

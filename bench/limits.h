@@ -1,6 +1,7 @@
 // Ratios of a measurement to a floor measured in the same run, checked against their limits.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,6 +19,14 @@ struct Limit {
   double value;  // the measured ratio (or figure)
   double max;    // at most this
   std::string unit;
+};
+
+// A benchmark file that checks limits after the run registers them at load time:
+//   static bench::AddLimits limits([] { return std::vector<bench::Limit>{...}; });
+using LimitSource = std::function<std::vector<Limit>()>;
+std::vector<LimitSource>& limit_sources();
+struct AddLimits {
+  explicit AddLimits(LimitSource source) { limit_sources().push_back(std::move(source)); }
 };
 
 // Figures measured outside Google Benchmark (memory) add their limits here.
