@@ -58,6 +58,7 @@ uint32_t global_element_handle4 = 0;
 int cad_type = 0;
 bool merge_cad = false, fast_load_flag = false, abort2 = false;
 std::string cdl_filename;
+TextFile cdlinfile;
 double pscale = 0;
 int plot_window_width = 0, plot_window_height = 0;
 int xpage = 0, ypage = 0, code_format = 0;
@@ -152,6 +153,7 @@ void start_files() {
   cad_type = 0;
   merge_cad = fast_load_flag = abort2 = false;
   cdl_filename.clear();
+  cdlinfile.Close();
   pscale = 0;
   plot_window_width = plot_window_height = 0;
   xpage = ypage = code_format = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/records.h"
+#include "platform/text_file.h"
 
 namespace orvane {
 
@@ -85,6 +86,7 @@ extern uint32_t global_element_handle4;
 extern int cad_type;
 extern bool merge_cad, fast_load_flag, abort2;
 extern std::string cdl_filename;
+extern TextFile cdlinfile;  // the one text file that every reader reads through
 extern double pscale;
 extern int plot_window_width, plot_window_height;
 extern int xpage, ypage, code_format;

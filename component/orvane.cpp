@@ -1,0 +1,98 @@
+#include "component/orvane.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "core/state.h"
+#include "core/store.h"
+
+namespace orvane {
+
+namespace {
+
+TDView view_of_window(int w) {
+  switch (w) {
+    case 2:
+      return vFRONT;
+    case 3:
+      return vSIDE;
+    case 4:
+      return vISO;
+    default:
+      return vTOP;
+  }
+}
+
+}  // namespace
+
+TOrvane::TOrvane(QWidget* parent) : QWidget(parent), canvas_(*this) {
+  // Moves without a button reach MouseMove and the application, as pointer moves do.
+  setMouseTracking(true);
+  // Every paint covers the whole widget with the image.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TOrvane::~TOrvane() {
+  canvas_.close();
+  orvane_destroy();
+}
+
+void TOrvane::set_onpick(int element_number, const TDPoint& near_end, const TDPoint& far_end,
+                         const TDPoint& mid, const TDPoint& closest) {
+  if (OnPick) OnPick(this, element_number, near_end, far_end, mid, closest);
+}
+
+void TOrvane::set_onzoom() {
+  if (!OnZoom) return;
+  const int w = current_plot_window;
+  if (!is_view_number(w)) return;
+  OnZoom(this, view_height[w], screen_center_x[w], screen_center_y[w]);
+}
+
+void TOrvane::set_onchangeview() {
+  if (OnChangeView) OnChangeView(this, view_of_window(current_plot_window));
+}
+
+TDView TOrvane::GetView() const {
+  return view_of_window(current_plot_window);
+}
+
+void TOrvane::Paint() {
+  Redraw();
+  if (OnPaint) OnPaint(this);
+}
+
+void TOrvane::Repaint() {
+  Paint();
+  needs_paint_ = false;
+}
+
+void TOrvane::paintEvent(QPaintEvent* event) {
+  if (needs_paint_) {
+    needs_paint_ = false;
+    // The image is copied right below; drawing need not ask for another paint.
+    canvas_.set_quiet(true);
+    Paint();
+    canvas_.set_quiet(false);
+  }
+  QPainter p(this);
+  p.drawImage(event->rect(), canvas_.image(), event->rect());
+}
+
+void TOrvane::resizeEvent(QResizeEvent* event) {
+  needs_paint_ = true;
+  QWidget::resizeEvent(event);
+}
+
+void TOrvane::showEvent(QShowEvent* event) {
+  needs_paint_ = true;
+  QWidget::showEvent(event);
+}
+
+std::string TOrvane::GetVersion() const {
+  return "1.1";
+}
+
+void TOrvane::SetVersion(const std::string&) {}
+
+}  // namespace orvane

@@ -1,0 +1,204 @@
+// TOrvane: the drawing widget. It keeps no drawing of its own: every property and method works
+// on the one drawing-wide state of the core, so all instances show and edit the same drawing.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "component/mouse_types.h"
+#include "component/orvane_canvas.h"
+#include "core/records.h"
+
+class QImage;
+
+namespace orvane {
+
+class TOrvane;
+
+using TNotifyEvent = std::function<void(TOrvane* sender)>;
+using TOnPickEvent =
+    std::function<void(TOrvane* sender, int element_number, const TDPoint& near_end,
+                       const TDPoint& far_end, const TDPoint& mid, const TDPoint& closest)>;
+using TOnZoomEvent =
+    std::function<void(TOrvane* sender, double size, double center_x, double center_y)>;
+using TOnChangeViewEvent = std::function<void(TOrvane* sender, TDView new_view)>;
+using TMouseEvent =
+    std::function<void(TOrvane* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseMoveEvent = std::function<void(TOrvane* sender, TShiftState shift, int x, int y)>;
+
+class TOrvane : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(uint Color READ GetBackgroundColor WRITE SetBackgroundColor)
+  Q_PROPERTY(uint DrawColor READ GetCurrentColor WRITE SetCurrentColor)
+  Q_PROPERTY(orvane::TDView View READ GetView WRITE SetView)
+  Q_PROPERTY(orvane::TPenMode DrawMode READ GetDrawMode WRITE SetDrawMode)
+  Q_PROPERTY(int LineType READ GetLineType WRITE SetLineType)
+  Q_PROPERTY(orvane::TDFilter PickFilter READ GetPickFilter WRITE SetPickFilter)
+  Q_PROPERTY(int CurrentLayer READ GetCurrentLayer WRITE SetCurrentLayer)
+  Q_PROPERTY(int CadType READ GetCadType WRITE SetCadType)
+  Q_PROPERTY(orvane::TDUnits Units READ GetUnits WRITE SetUnits)
+  Q_PROPERTY(bool MousePan READ GetMousePan WRITE SetMousePan)
+  Q_PROPERTY(std::string Version READ GetVersion WRITE SetVersion)
+
+ public:
+  explicit TOrvane(QWidget* parent = nullptr);
+  // Releases every element of the drawing, for all instances.
+  ~TOrvane() override;
+
+  // Events; an empty one is skipped.
+  TOnPickEvent OnPick;
+  TOnZoomEvent OnZoom;
+  TOnChangeViewEvent OnChangeView;
+  TNotifyEvent OnPaint;
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+
+  // The widget's canvas and the picture on it (pending drawing flushed).
+  Canvas& canvas() { return canvas_; }
+  const QImage& backing_image() { return canvas_.image(); }
+
+  // Properties.
+  TColor GetBackgroundColor() const;
+  void SetBackgroundColor(TColor value);
+  TColor GetCurrentColor() const;
+  void SetCurrentColor(TColor value);
+  TPenMode GetDrawMode() const;
+  void SetDrawMode(TPenMode value);
+  int GetLineType() const;
+  void SetLineType(int value);
+  int GetCurrentLayer() const;
+  void SetCurrentLayer(int value);
+  int GetCadType() const;
+  void SetCadType(int value);
+  TDUnits GetUnits() const;
+  void SetUnits(TDUnits value);
+  bool GetMousePan() const;
+  void SetMousePan(bool value);
+  TDFilter GetPickFilter() const;
+  void SetPickFilter(TDFilter value);
+  std::string GetVersion() const;
+  void SetVersion(const std::string& value);
+
+  // Making elements stores them without drawing; each returns the element's number, 0 when the
+  // element was refused.
+  int MakePoint(double x, double y, double z);
+  int MakeLine(double x1, double y1, double z1, double x2, double y2, double z2);
+  int MakeArc(int view, double cx, double cy, double cz, double radius, double start_angle,
+              double end_angle);
+  int MakeCircle(double cx, double cy, double cz, double radius, bool filled);
+  int MakePointX(const TDPoint& p);
+  int MakeLineX(const TDLine& l);
+  int MakeArcX(const TDArc& a);
+
+  // Drawing on the canvas stores nothing; the picture lasts until the next Redraw.
+  void DrawPoint(double x, double y, double z);
+  void DrawLine(double x1, double y1, double z1, double x2, double y2, double z2);
+  void DrawArc(int view, double cx, double cy, double cz, double radius, double start_angle,
+               double end_angle);
+  void DrawCircle(double cx, double cy, double cz, double radius, bool filled);
+  void DrawPointX(const TDPoint& p);
+  void DrawLineX(const TDLine& l);
+  void DrawArcX(const TDArc& a);
+
+  // Element access by number; numbers outside 1..GetLastElement() and free numbers are ignored.
+  int GetLastElement() const;
+  TElement GetElement(int index) const;
+  void SetElement(int index, const TElement& e);
+  bool GetIsDeleted(int index) const;
+  void SetIsDeleted(int index, bool value);
+  void DrawElement(int index);
+  void ClearElements();
+
+  // Painting.
+  void Clear();
+  void Redraw();
+  void DrawAxis();
+  bool GetShowAxis() const;
+  void SetShowAxis(bool value);
+  // Redraw, then OnPaint.
+  virtual void Paint();
+  // Paints at once, as an exposure does.
+  void Repaint();
+
+  // Layers and arc views.
+  bool GetVisibleLayer(int layer) const;
+  void SetVisibleLayer(int layer, bool visible);
+  void SetArcView(int index, const TDView3D& v);
+  // Index 1..90: the arc view with the index in reserved[0]; any other index leaves result as it
+  // was (the value form then gives an all-zero record).
+  void GetArcView(int index, TDView3D& result) const;
+  TDView3D GetArcView(int index) const;
+
+  // Coordinates of the current window.
+  TPoint CoordToPixel(double x, double y, double z) const;
+  TDPoint PixelToCoord(int px, int py) const;
+
+  // Views and rotation.
+  TDView GetView() const;
+  void SetView(TDView v);
+  void RotateView(double rx, double ry, double rz);
+  void SetXRotation(double v);
+  void SetYRotation(double v);
+  void SetZRotation(double v);
+  double GetXRotation() const;
+  double GetYRotation() const;
+  double GetZRotation() const;
+
+  // Zoom, pan and centre of the current window.
+  void ZoomAll();
+  void ZoomDouble();
+  void ZoomHalf();
+  void ZoomLast();
+  void ZoomWindow(int x1, int y1, int x2, int y2);
+  // Each notch halves (notches > 0) or doubles (notches < 0) the view height about the pixel
+  // (x, y), whose model point stays under it; then Redraw and OnZoom. 0 notches does nothing.
+  void ZoomAt(int x, int y, int notches);
+  void Pan(double dx, double dy);
+  void ViewCenter(double x, double y);
+  void SetViewSize(double s);
+  double GetViewSize() const;
+  void SetCenterX(double v);
+  void SetCenterY(double v);
+  double GetCenterX() const;
+  double GetCenterY() const;
+
+  // Picking: the next mouse release searches the element under the pointer and reports it
+  // through OnPick.
+  void Pick();
+  void Pick(bool value);
+
+ protected:
+  // The mouse operations: the widget's own handling, then the application's handler.
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+
+  // Firing the events; each does nothing while its handler is empty.
+  void set_onpick(int element_number, const TDPoint& near_end, const TDPoint& far_end,
+                  const TDPoint& mid, const TDPoint& closest);
+  void set_onzoom();
+  void set_onchangeview();
+
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  void pan_by_mouse(int x, int y);
+  void rotate_by_mouse(int x, int y);
+  void finish_pick(int x, int y);
+  void quick_frame();
+
+  PaintBoxCanvas canvas_;
+  bool needs_paint_ = true;  // the next paint event runs Paint, not only a copy of the image
+  int wheel_rest_ = 0;       // wheel movement short of one notch
+};
+
+}  // namespace orvane

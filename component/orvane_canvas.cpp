@@ -1,0 +1,122 @@
+#include "component/orvane_canvas.h"
+
+#include <algorithm>
+
+#include "core/state.h"
+#include "platform/qt/qt_canvas.h"
+
+namespace orvane {
+
+namespace {
+
+QRgb rgb_of(TColor c) {
+  return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+}  // namespace
+
+PaintBoxCanvas::PaintBoxCanvas(QWidget& owner) : owner_(owner) {}
+
+PaintBoxCanvas::~PaintBoxCanvas() = default;
+
+void PaintBoxCanvas::fit_image() {
+  // A widget of no size still gets one pixel, so that drawing always has a target.
+  const QSize size(std::max(owner_.width(), 1), std::max(owner_.height(), 1));
+  if (image_.size() == size) return;
+  image_ = QImage(size, QImage::Format_RGB32);
+  image_.fill(rgb_of(plot_background));
+}
+
+void PaintBoxCanvas::restore_pen(QtCanvas& c) const {
+  c.SetPenColor(pen_color_);
+  c.SetPenStyle(pen_style_);
+  c.SetPenWidth(pen_width_);
+  c.SetPenMode(pen_mode_);
+  c.SetBrushColor(brush_color_);
+  c.SetBrushStyle(brush_style_);
+  if (!font_name_.empty()) c.SetFont(font_name_, font_size_);
+  c.MoveTo(pen_pos_.x, pen_pos_.y);
+}
+
+QtCanvas& PaintBoxCanvas::open() {
+  if (!painter_) {
+    fit_image();
+    painter_ = std::make_unique<QtCanvas>(&image_);
+    restore_pen(*painter_);
+    if (!quiet_) owner_.update();
+  }
+  return *painter_;
+}
+
+void PaintBoxCanvas::close() {
+  painter_.reset();
+}
+
+const QImage& PaintBoxCanvas::image() {
+  close();
+  fit_image();
+  return image_;
+}
+
+void PaintBoxCanvas::SetPenColor(TColor c) {
+  pen_color_ = c;
+  if (painter_) painter_->SetPenColor(c);
+}
+
+void PaintBoxCanvas::SetPenStyle(TPenStyle s) {
+  pen_style_ = s;
+  if (painter_) painter_->SetPenStyle(s);
+}
+
+void PaintBoxCanvas::SetPenWidth(int w) {
+  pen_width_ = w;
+  if (painter_) painter_->SetPenWidth(w);
+}
+
+void PaintBoxCanvas::SetPenMode(TPenMode m) {
+  pen_mode_ = m;
+  if (painter_) painter_->SetPenMode(m);
+}
+
+void PaintBoxCanvas::SetBrushColor(TColor c) {
+  brush_color_ = c;
+  if (painter_) painter_->SetBrushColor(c);
+}
+
+void PaintBoxCanvas::SetBrushStyle(TBrushStyle s) {
+  brush_style_ = s;
+  if (painter_) painter_->SetBrushStyle(s);
+}
+
+void PaintBoxCanvas::SetFont(const std::string& name, int size) {
+  font_name_ = name;
+  font_size_ = size;
+  if (painter_) painter_->SetFont(name, size);
+}
+
+void PaintBoxCanvas::MoveTo(int x, int y) {
+  pen_pos_ = {x, y};
+  if (painter_) painter_->MoveTo(x, y);
+}
+
+void PaintBoxCanvas::LineTo(int x, int y) {
+  open().LineTo(x, y);
+  pen_pos_ = {x, y};
+}
+
+void PaintBoxCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+  open().Ellipse(x1, y1, x2, y2);
+}
+
+void PaintBoxCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+  open().Rectangle(x1, y1, x2, y2);
+}
+
+void PaintBoxCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& src, uint32_t mode) {
+  // Another widget's canvas is read through its own Qt canvas on its image.
+  auto* other = dynamic_cast<PaintBoxCanvas*>(&source);
+  Canvas& from = other != nullptr ? static_cast<Canvas&>(other->open()) : source;
+  open().CopyRect(dest, from, src, mode);
+}
+
+}  // namespace orvane

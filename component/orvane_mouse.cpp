@@ -1,0 +1,172 @@
+// The mouse: Qt's events become MouseDown, MouseMove and MouseUp, which pan and rotate the view
+// while a button is held and then hand the event to the application. The wheel zooms.
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <optional>
+
+#include "component/orvane.h"
+#include "component/orvane_element_table.h"
+#include "core/helpers.h"
+#include "core/projection.h"
+#include "core/rendering.h"
+#include "core/state.h"
+#include "core/zoom.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kNotch = 120;             // wheel angle of one notch, in eighths of a degree
+constexpr double kPixelsPerDegree = 8;  // mouse travel that turns the view one degree
+constexpr int kQuickFrame = 4;          // plot_elements mode: the first 200 visible elements
+constexpr int kVisibleLayers = 1;       // plot_elements mode: every element on a visible layer
+
+TShiftState shift_state(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons) {
+  TShiftState s;
+  if (keys & Qt::ShiftModifier) s += ssShift;
+  if (keys & Qt::AltModifier) s += ssAlt;
+  if (keys & Qt::ControlModifier) s += ssCtrl;
+  if (buttons & Qt::LeftButton) s += ssLeft;
+  if (buttons & Qt::RightButton) s += ssRight;
+  if (buttons & Qt::MiddleButton) s += ssMiddle;
+  return s;
+}
+
+TShiftState shift_state(const QMouseEvent& e) {
+  return shift_state(e.modifiers(), e.buttons());
+}
+
+std::optional<TMouseButton> mouse_button(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton:
+      return mbLeft;
+    case Qt::RightButton:
+      return mbRight;
+    case Qt::MiddleButton:
+      return mbMiddle;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool is_pan_gesture(TShiftState s) {
+  return (s == TShiftState{ssMiddle} && mouse_pan) || s == TShiftState{ssCtrl, ssLeft};
+}
+
+bool is_rotate_gesture(TShiftState s) {
+  return s == TShiftState{ssAlt, ssLeft};
+}
+
+}  // namespace
+
+void TOrvane::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  pan_flag = false;
+  global_int1 = x;
+  global_int2 = y;
+  begin_point = {x, y};
+  end_point = {x, y};
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void TOrvane::MouseMove(TShiftState shift, int x, int y) {
+  if (is_pan_gesture(shift)) {
+    pan_by_mouse(x, y);
+  } else if (is_rotate_gesture(shift)) {
+    rotate_by_mouse(x, y);
+  } else {
+    pan_flag = false;
+  }
+  if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
+void TOrvane::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (pick_flag) {
+    finish_pick(x, y);
+  } else if (dynamic_rotate_flag || pan_flag) {
+    dynamic_rotate_flag = false;
+    pan_flag = false;
+    // The whole drawing over the last quick frame, which is not cleared first.
+    ensure_element_table();
+    plot_elements(canvas_, current_plot_window, kVisibleLayers);
+  }
+  if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+
+// The picture follows the pointer: the centre moves against the pointer's travel.
+void TOrvane::pan_by_mouse(int x, int y) {
+  const int w = current_plot_window;
+  if (!is_view_number(w)) return;
+  screen_center_x[w] += (static_cast<double>(global_int1) - x) / xscale[w];
+  screen_center_y[w] += (static_cast<double>(global_int2) - y) / yscale[w];
+  set_scale(-1, width(), height());
+  global_int1 = x;
+  global_int2 = y;
+  pan_flag = true;
+  quick_frame();
+}
+
+// Vertical travel turns the view about X, horizontal travel about Y.
+void TOrvane::rotate_by_mouse(int x, int y) {
+  dynamic_rotate_flag = true;
+  view_x = fix_angle(view_x - (static_cast<double>(global_int2) - y) / kPixelsPerDegree);
+  view_y = fix_angle(view_y - (static_cast<double>(global_int1) - x) / kPixelsPerDegree);
+  if (current_plot_window == 4) {
+    old_view_x = view_x;
+    old_view_y = view_y;
+    old_view_z = view_z;
+  }
+  global_int1 = x;
+  global_int2 = y;
+  // The top window does not use the rotation: its picture stays as it is.
+  if (current_plot_window != 1) {
+    set_coefficiants();
+    quick_frame();
+  }
+  set_onchangeview();
+}
+
+void TOrvane::quick_frame() {
+  ensure_element_table();
+  clear_screen(canvas_, width(), height());
+  plot_elements(canvas_, current_plot_window, kQuickFrame);
+}
+
+void TOrvane::mousePressEvent(QMouseEvent* event) {
+  const std::optional<TMouseButton> button = mouse_button(event->button());
+  if (!button) return QWidget::mousePressEvent(event);
+  const QPoint p = event->position().toPoint();
+  MouseDown(*button, shift_state(*event), p.x(), p.y());
+}
+
+void TOrvane::mouseDoubleClickEvent(QMouseEvent* event) {
+  const std::optional<TMouseButton> button = mouse_button(event->button());
+  if (!button) return QWidget::mouseDoubleClickEvent(event);
+  TShiftState shift = shift_state(*event);
+  shift += ssDouble;
+  const QPoint p = event->position().toPoint();
+  MouseDown(*button, shift, p.x(), p.y());
+}
+
+void TOrvane::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  MouseMove(shift_state(*event), p.x(), p.y());
+}
+
+void TOrvane::mouseReleaseEvent(QMouseEvent* event) {
+  const std::optional<TMouseButton> button = mouse_button(event->button());
+  if (!button) return QWidget::mouseReleaseEvent(event);
+  const QPoint p = event->position().toPoint();
+  MouseUp(*button, shift_state(*event), p.x(), p.y());
+}
+
+// Wheel away from the user zooms in. Fine-grained wheels send parts of a notch; they add up.
+void TOrvane::wheelEvent(QWheelEvent* event) {
+  const long long total = static_cast<long long>(wheel_rest_) + event->angleDelta().y();
+  const int notches = static_cast<int>(total / kNotch);
+  wheel_rest_ = static_cast<int>(total % kNotch);
+  const QPoint p = event->position().toPoint();
+  if (notches != 0) ZoomAt(p.x(), p.y(), notches);
+  event->accept();
+}
+
+}  // namespace orvane
