@@ -1,0 +1,96 @@
+#include <string>
+
+#include "core/state.h"
+#include "core/store.h"
+#include "fileio/dxf.h"
+#include "fileio/numbers.h"
+
+namespace orvane {
+
+namespace {
+
+// The text of one entity, built in a buffer that is reused from entity to entity.
+class EntityText {
+ public:
+  explicit EntityText(std::string& out) : out_(out) { out_.clear(); }
+  EntityText& line(std::string_view text) {
+    out_.append(text);
+    out_.append("\r\n");
+    return *this;
+  }
+  EntityText& real(std::string_view code, double value) {
+    line(code);
+    append_real(out_, value);
+    out_.append("\r\n");
+    return *this;
+  }
+  EntityText& whole(std::string_view code, int value) {
+    line(code);
+    append_int(out_, value);
+    out_.append("\r\n");
+    return *this;
+  }
+
+ private:
+  std::string& out_;
+};
+
+void append_entity(std::string& out, const TElement& e) {
+  const double* g = e.values;
+  EntityText t(out);
+  switch (e.element_type) {
+    case kPoint:
+      t.line("POINT").whole("8", e.layer).real("10", g[0]).real("20", g[1]).real("30", g[2]);
+      break;
+    case kLine:
+      t.line("LINE").whole("8", e.layer).real("10", g[0]).real("20", g[1]).real("30", g[2]);
+      t.real("11", g[3]).real("21", g[4]).real("31", g[5]);
+      break;
+    case kArc:
+      t.line("ARC").whole("8", e.layer).real("10", g[0]).real("20", g[1]).real("30", g[2]);
+      t.real("40", g[3]).real("50", g[4]).real("51", g[5]);
+      break;
+    case kCircle:
+      t.line("CIRCLE").whole("8", e.layer).real("10", g[0]).real("20", g[1]).real("30", g[2]);
+      t.real("40", g[3]);
+      break;
+    default:
+      return;
+  }
+  t.whole("62", get_dxf_color(e.color)).line("0");
+}
+
+}  // namespace
+
+void fwriteln(AtomicTextWriter& file, std::string_view text) {
+  file.WriteLn(text);
+}
+
+void write_dxf_entity(AtomicTextWriter& file, const TElement& element) {
+  std::string text;
+  append_entity(text, element);
+  file.Write(text);
+}
+
+bool write_dxf(const std::string& file_name) {
+  AtomicTextWriter file;
+  if (!file.Open(file_name)) return false;
+  cdl_filename = file_name;
+  for (const char* line : {"  0", "SECTION", "  2", "ENTITIES", "  0"})
+    fwriteln(file, line);
+  std::string text;
+  for (int n = 1; n <= last_element_number; ++n) {
+    const TElement* e = lock_element(n);
+    if (e == nullptr) continue;
+    if (!e->deleted) {
+      append_entity(text, *e);
+      file.Write(text);
+    }
+    globalunlock(element_handle[n]);
+  }
+  for (const char* line : {"ENDSEC", "0", "EOF"})
+    fwriteln(file, line);
+  return file.Commit();
+}
+
+}  // namespace orvane

@@ -1,0 +1,236 @@
+#include <algorithm>
+#include <filesystem>
+#include <new>
+#include <string>
+
+#include "core/colors.h"
+#include "core/helpers.h"
+#include "core/state.h"
+#include "core/store.h"
+#include "fileio/fields.h"
+#include "fileio/iges.h"
+#include "fileio/iges_records.h"
+
+namespace orvane {
+
+namespace {
+
+using iges::columns;
+using iges::section_of;
+
+// Element type of an IGES entity type that is read, 0 for any other.
+int element_type_of(int entity) {
+  switch (entity) {
+    case 116:
+      return kPoint;
+    case 110:
+      return kLine;
+    case 100:
+      return kArc;
+    default:
+      return 0;
+  }
+}
+
+// The part of a parameter record that carries data: the whole line once it holds the
+// record's semicolon (what follows the semicolon is never read), else columns 1-64.
+std::string_view parameter_text(std::string_view line) {
+  if (line.find(';') != std::string_view::npos) return line;
+  return line.substr(0, std::min(line.size(), iges::kParameterWidth));
+}
+
+// Makes room in the handle table for element number n.
+bool reserve_number(int n) {
+  const std::size_t size = static_cast<std::size_t>(n) + 3;
+  if (element_handle.size() >= size) return true;
+  try {
+    element_handle.resize(size, 0);
+  } catch (const std::bad_alloc&) {
+    mem_full = true;
+    return false;
+  }
+  return true;
+}
+
+// The geometry of one parameter record, in the order of the element's values.
+struct Geometry {
+  int type = 0;
+  double g[6] = {0, 0, 0, 0, 0, 0};
+  int view = 0;
+};
+
+// One read of an IGES file through cdlinfile.
+class IgesReader {
+ public:
+  // No parameter record of a file can be numbered beyond the number of 73-column lines it
+  // holds, which bounds the element numbers that its directory entries may ask for.
+  explicit IgesReader(std::uintmax_t file_size)
+      : max_pointer_(static_cast<int>(std::min<std::uintmax_t>(file_size / 73 + 2, 1 << 30))) {}
+
+  void run() {
+    while (!mem_full && next_line(line_))
+      examine(line_);
+  }
+
+ private:
+  bool next_line(std::string& line) {
+    if (has_pending_) {
+      line.swap(pending_);
+      has_pending_ = false;
+      return true;
+    }
+    if (cdlinfile.Eof()) return false;
+    cdlinfile.ReadLn(line);
+    return true;
+  }
+
+  // A line read ahead that belongs to no record being read; it is examined next.
+  void put_back(std::string& line) {
+    pending_.swap(line);
+    has_pending_ = true;
+  }
+
+  void examine(std::string& line) {
+    const char section = section_of(line);
+    if (section == 'G' && line.find("2HMM") != std::string::npos) metric_machine = true;
+    if (section == 'D' && !merge_cad && line[iges::kSectionColumn - 1] != ' ') {
+      directory_entry(line);
+    } else if (section == 'P') {
+      parameter_record(line);
+    }
+  }
+
+  // The two records of a directory entry: an element of the entry's type, with its colour,
+  // layer and line type, numbered by the entry's parameter pointer.
+  void directory_entry(const std::string& first) {
+    const int type = val_int(columns(first, 1, 8));
+    const int pointer = val_int(columns(first, 9, 8));
+    const int line_type = val_int(columns(first, 25, 8)) == 2 ? 2 : 1;
+    if (!next_line(second_)) return;
+    if (section_of(second_) != 'D') {
+      put_back(second_);
+      return;
+    }
+    const int second_type = val_int(columns(second_, 1, 8));
+    const TColor color = set_iges_color(val_int(columns(second_, 17, 8)));
+    int layer = val_int(columns(second_, 33, 8)) % 256;
+    if (layer == 0) layer = 1;
+    if (layer == 255) layer = 254;
+    const int element_type = element_type_of(type);
+    if (element_type == 0 || type != second_type || pointer < 1) return;
+    if (pointer > std::max(last_element_number + 1, max_pointer_)) return;
+    if (!reserve_number(pointer) || element_handle[pointer] != 0) return;
+    make_element(pointer, static_cast<uint8_t>(element_type), 0, 0, 0, 0, 0, 0, color, line_type,
+                 layer, 0, 0);
+    last_element_number = std::max(last_element_number, pointer);
+  }
+
+  // A parameter record with its continuation records (the following parameter records of the
+  // same directory entry), up to the record's semicolon.
+  void parameter_record(const std::string& first) {
+    int number = val_int(columns(first, 74, 7));
+    const std::string entry(columns(first, 65, 8));
+    record_.assign(parameter_text(first));
+    while (record_.find(';') == std::string::npos && next_line(next_)) {
+      if (section_of(next_) != 'P' || columns(next_, 65, 8) != entry) {
+        put_back(next_);
+        break;
+      }
+      record_.append(parameter_text(next_));
+    }
+    fields_.assign(record_, 3);
+    Geometry geometry;
+    if (!read_geometry(geometry)) return;
+    if (merge_cad) {
+      number = append_element(geometry.type);
+      if (number == 0) return;
+    }
+    fill(number, geometry);
+  }
+
+  // The geometry of the record in fields_; false for other entity types and for coordinates
+  // that the element store does not take.
+  bool read_geometry(Geometry& out) {
+    const int entity = fields_.rounded(1);
+    out.type = element_type_of(entity);
+    if (out.type == 0) return false;
+    double* g = out.g;
+    if (entity == 100) {
+      const double cz = fields_.real(2), cx = fields_.real(3), cy = fields_.real(4);
+      const double xs = fields_.real(5), ys = fields_.real(6);
+      const double xe = fields_.real(7), ye = fields_.real(8);
+      double start = get_angle_degrees(cx, cy, xs, ys);
+      double end = get_angle_degrees(cx, cy, xe, ye);
+      if (start == end) {
+        start = 0;
+        end = 360;
+      }
+      const double arc[6] = {cx, cy, cz, distance(cx, cy, xs, ys), start, end};
+      std::copy(arc, arc + 6, g);
+      out.view = 1;
+    } else {
+      const int count = entity == 116 ? 3 : 6;
+      for (int i = 0; i < count; ++i)
+        g[i] = fields_.real(i + 2);
+    }
+    return check_max_min(out.type, g[0], g[1], g[2], g[3], g[4], g[5]);
+  }
+
+  // A merged record becomes a new green element on layer 1 after the last one.
+  int append_element(int type) {
+    int n = last_element_number + 1;
+    while (n < static_cast<int>(element_handle.size()) && element_handle[n] != 0)
+      ++n;
+    if (!reserve_number(n)) return 0;
+    if (make_element(n, static_cast<uint8_t>(type), 0, 0, 0, 0, 0, 0, clGreen, 1, 1, 0, 0) == 0) {
+      return 0;
+    }
+    last_element_number = n;
+    return n;
+  }
+
+  // Writes the geometry into element number, when it exists and is of the record's type.
+  void fill(int number, const Geometry& geometry) {
+    TElement* e = lock_element(number);
+    if (e == nullptr) return;
+    if (e->element_type == geometry.type) {
+      std::copy(geometry.g, geometry.g + 6, e->values);
+      if (geometry.type == kArc) e->view = geometry.view;
+    }
+    globalunlock(element_handle[number]);
+  }
+
+  const int max_pointer_;
+  std::string line_, second_, next_, pending_, record_;
+  bool has_pending_ = false;
+  RecordFields fields_;
+};
+
+}  // namespace
+
+bool read_iges(const std::string& file_name) {
+  if (cdlinfile.Reset(file_name) != 0) return false;
+  cdl_filename = file_name;
+  if (!merge_cad) {
+    destroy_all_elements();
+    fast_load_flag = true;
+  }
+  metric_machine = false;
+  std::error_code error;
+  std::uintmax_t size = std::filesystem::file_size(file_name, error);
+  if (error) size = 0;
+  try {
+    IgesReader(size).run();
+  } catch (...) {
+    // A read error of the file layer goes to the caller with the drawing left consistent.
+    cdlinfile.Close();
+    get_max_min();
+    throw;
+  }
+  cdlinfile.Close();
+  get_max_min();
+  cad_changed = false;
+  return true;
+}
+
+}  // namespace orvane

@@ -1,0 +1,215 @@
+#include <cmath>
+#include <string>
+
+#include "core/helpers.h"
+#include "core/state.h"
+#include "core/store.h"
+#include "fileio/iges.h"
+#include "fileio/iges_records.h"
+#include "fileio/numbers.h"
+
+namespace orvane {
+
+namespace {
+
+using iges::append_field;
+
+constexpr std::string_view kStatus = "00000000";
+constexpr std::string_view kMatrixParameters = "124,1.,0.,0.,0.,0.,1.,0.,0.,0.,0.,1.,0.;";
+
+// IGES entity type of an element that is written, 0 for one that is not.
+int entity_type(const TElement& e) {
+  if (e.deleted) return 0;
+  switch (e.element_type) {
+    case kPoint:
+      return 116;
+    case kLine:
+      return 110;
+    case kArc:
+      return 100;
+    default:
+      return 0;
+  }
+}
+
+void append_reals(std::string& out, const double* values, int count) {
+  for (int i = 0; i < count; ++i) {
+    out += ',';
+    append_real(out, values[i]);
+  }
+}
+
+// The parameter data of a written element, from its entity type to the closing semicolon.
+void append_parameters(std::string& out, const TElement& e, int type) {
+  const double* g = e.values;
+  out.clear();
+  append_int(out, type);
+  if (type == 100) {
+    const double start = g[4] / kDegPerRad;
+    const double end = g[5] / kDegPerRad;
+    const double arc[7] = {g[2],
+                           g[0],
+                           g[1],
+                           g[0] + g[3] * std::cos(start),
+                           g[1] + g[3] * std::sin(start),
+                           g[0] + g[3] * std::cos(end),
+                           g[1] + g[3] * std::sin(end)};
+    append_reals(out, arc, 7);
+  } else {
+    append_reals(out, g, type == 116 ? 3 : 6);
+  }
+  out += ';';
+}
+
+// Directory fields hold 8 columns. A layer or line type that needs more (possible only for
+// values set directly by a host) is written as what the reader makes of it anyway.
+bool fits_field(int value) {
+  return value >= -9999999 && value <= 99999999;
+}
+int layer_field(int layer) {
+  return fits_field(layer) ? layer : layer % 256;
+}
+int line_type_field(int line_type) {
+  return fits_field(line_type) ? line_type : 1;
+}
+
+class IgesWriter {
+ public:
+  explicit IgesWriter(AtomicTextWriter& file) : file_(file) {}
+
+  // False when the drawing needs more records than the sequence numbers can count.
+  bool write(const std::string& file_name) {
+    write_start(file_name);
+    write_global();
+    write_matrix_directory();
+    if (!directory_pass()) return false;
+    parameter_record(kMatrixParameters, 1);
+    parameter_pass();
+    write_terminate();
+    return true;
+  }
+
+ private:
+  void record(std::string_view left, char section, int sequence) {
+    right_.assign(1, section);
+    right_ += zero_pad(sequence, 7);
+    write_iges_record(file_, left, right_);
+  }
+
+  void write_start(const std::string& file_name) {
+    std::string name = file_name.size() > 70 ? file_name.substr(file_name.size() - 70) : file_name;
+    for (char& c : name) {
+      if (static_cast<unsigned char>(c) < 0x20) c = ' ';  // a line end would break the record
+    }
+    record(name, 'S', 1);
+  }
+
+  void write_global() {
+    std::string g1 = "1H,,1H;,,,6HTAVREN,1H1,16,8,24,8,56,,1.,";
+    g1 += metric_machine ? "2,2HMM" : "1,4HINCH";
+    g1 += ",1,0.01,";
+    record(g1, 'G', 1);
+    record("13H850101.010000,1.000000000E-04,100.,,;", 'G', 2);
+  }
+
+  void write_matrix_directory() {
+    std::string d;
+    for (int v : {124, 1, 1, 1, 1})
+      append_field(d, v);
+    d += blanks(8);
+    append_field(d, 0);
+    d += blanks(8);
+    d += kStatus;
+    record(d, 'D', 1);
+    d.clear();
+    for (int v : {124, 0, 3, 1})
+      append_field(d, v);
+    record(d, 'D', 2);
+    directory_count_ = 2;
+  }
+
+  // Two directory records per element; each points to the element's first parameter record
+  // and gives how many there are.
+  bool directory_pass() {
+    int parameter = 2;
+    for (int n = 1; n <= last_element_number; ++n) {
+      const TElement* e = lock_element(n);
+      if (e == nullptr) continue;
+      const TElement element = *e;
+      globalunlock(element_handle[n]);
+      const int type = entity_type(element);
+      if (type == 0) continue;
+      if (directory_count_ + 2 > iges::kMaxSequence) return false;
+      append_parameters(data_, element, type);
+      const int pieces = iges::split_parameters(data_, [](std::string_view) {});
+      write_directory(element, type, parameter, pieces);
+      if (parameter > iges::kMaxSequence - pieces) return false;
+      parameter += pieces;
+    }
+    return true;
+  }
+
+  void write_directory(const TElement& e, int type, int parameter, int pieces) {
+    std::string d;
+    for (int v : {type, parameter, 1, line_type_field(e.line_type), 0, 0, 0})
+      append_field(d, v);
+    d += blanks(8);
+    d += kStatus;
+    record(d, 'D', ++directory_count_);
+    d.clear();
+    for (int v : {type, 0, get_iges_color(e.color), pieces, layer_field(e.layer)}) {
+      append_field(d, v);
+    }
+    record(d, 'D', ++directory_count_);
+  }
+
+  void parameter_pass() {
+    int directory = 1;
+    for (int n = 1; n <= last_element_number; ++n) {
+      const TElement* e = lock_element(n);
+      if (e == nullptr) continue;
+      const TElement element = *e;
+      globalunlock(element_handle[n]);
+      const int type = entity_type(element);
+      if (type == 0) continue;
+      directory += 2;
+      append_parameters(data_, element, type);
+      iges::split_parameters(data_,
+                             [&](std::string_view piece) { parameter_record(piece, directory); });
+    }
+  }
+
+  // Columns 1-64 data, 65-72 the pointer to the directory entry, then "P" and the number.
+  void parameter_record(std::string_view data, int directory) {
+    std::string right;
+    append_field(right, directory);
+    right += 'P';
+    right += zero_pad(++parameter_count_, 7);
+    write_iges_record(file_, data, right);
+  }
+
+  void write_terminate() {
+    std::string t = "S0000001G0000002D" + zero_pad(directory_count_, 7);
+    t += 'P';
+    t += zero_pad(parameter_count_, 7);
+    record(t, 'T', 1);
+  }
+
+  AtomicTextWriter& file_;
+  int directory_count_ = 0;
+  int parameter_count_ = 0;
+  std::string data_;
+  std::string right_;
+};
+
+}  // namespace
+
+bool write_iges(const std::string& file_name) {
+  AtomicTextWriter file;
+  if (!file.Open(file_name)) return false;
+  cdl_filename = file_name;
+  if (!IgesWriter(file).write(file_name)) return false;  // the temporary file is removed
+  return file.Commit();
+}
+
+}  // namespace orvane
