@@ -119,8 +119,8 @@ bool on_arc(int window, double x, double y, double z, double scale, double toler
   const double t = span.end / kDegPerRad;
   const PlanePoint e1{v[0] + v[3] * std::cos(s), v[1] + v[3] * std::sin(s)};
   const PlanePoint e2{v[0] + v[3] * std::cos(t), v[1] + v[3] * std::sin(t)};
-  const bool second_nearer = pick_detail::squared_distance(p.arc_at, e2) <
-                             pick_detail::squared_distance(p.arc_at, e1);
+  const bool second_nearer =
+      pick_detail::squared_distance(p.arc_at, e2) < pick_detail::squared_distance(p.arc_at, e1);
   const PlanePoint near = second_nearer ? e2 : e1;
   const PlanePoint far = second_nearer ? e1 : e2;
   o1 = near.x;

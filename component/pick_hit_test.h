@@ -19,12 +19,12 @@ struct PlanePoint {
 
 // The pointer of one search.
 struct HitProbe {
-  int window = 0;              // 1..4; any other window hits nothing
-  PlanePoint at{0, 0};         // points and lines: the window's plane; window 4 view coordinates
-  PlanePoint arc_at{0, 0};     // arcs: (x, y) in windows 1 and 4, (x, z) in 2, (y, z) in 3
-  double scale = 0;            // pixels per model unit
-  double tolerance = 0;        // pixels
-  bool points_only = false;    // type_of_pick 11: only points, with the tolerance not doubled
+  int window = 0;                 // 1..4; any other window hits nothing
+  PlanePoint at{0, 0};            // points and lines: the window's plane; window 4 view coordinates
+  PlanePoint arc_at{0, 0};        // arcs: (x, y) in windows 1 and 4, (x, z) in 2, (y, z) in 3
+  double scale = 0;               // pixels per model unit
+  double tolerance = 0;           // pixels
+  bool points_only = false;       // type_of_pick 11: only points, with the tolerance not doubled
   double ax = 0, bx = 0, cx = 0;  // window 4: rows of the projection coefficients
   double ay = 0, by = 0, cy = 0;
 };

@@ -35,6 +35,7 @@ bool word_at(std::string_view line, std::size_t i, std::string_view word) {
 unsigned keywords_in(std::string_view line) {
   unsigned found = 0;
   for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] < 'A') continue;  // digits, signs, points, commas and spaces
     switch (line[i]) {
       case 'V':
         if (word_at(line, i, "VIEW")) found |= kView;

@@ -15,7 +15,7 @@ namespace orvane {
 //   1 (CDL): the text from the line's first space on, with a comma appended to close the last
 //            field; an empty line has no fields.
 //   3, 4 (IGES, TVG): the line's first semicolon counts as a comma.
-// Spaces are removed; field n is the text between comma n-1 (the start for n = 1) and comma n.
+// Spaces are ignored; field n is the text between comma n-1 (the start for n = 1) and comma n.
 // A text with 23 or more commas, and a field past the last comma, read 0.
 class RecordFields {
  public:
@@ -26,10 +26,10 @@ class RecordFields {
   RecordFields(std::string_view line, int format) { assign(line, format); }
 
   void assign(std::string_view line, int format);
-  // Field n (1-based) as text; empty when it does not exist.
+  // Field n (1-based) as it stands in the line, spaces included; empty when it does not exist.
   std::string_view text(int n) const;
-  // Field n as a number (field_to_real): 0 when missing or not a number.
-  double real(int n) const { return field_to_real(text(n)); }
+  // Field n as a number, spaces ignored (text_to_real): 0 when missing or not a number.
+  double real(int n) const;
   // Field n rounded to the nearest integer, halves to even.
   int rounded(int n) const { return round_int(real(n)); }
   int count() const { return commas_; }  // the number of fields that can be read

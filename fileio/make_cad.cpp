@@ -2,17 +2,9 @@
 
 #include "core/state.h"
 #include "fileio/cdl_reader.h"
-#include "fileio/tvg_reader.h"
-
-// TEMPORARY until the DXF and IGES readers land.
-#if __has_include("fileio/dxf.h")
 #include "fileio/dxf.h"
-#define ORVANE_HAVE_DXF 1
-#endif
-#if __has_include("fileio/iges.h")
 #include "fileio/iges.h"
-#define ORVANE_HAVE_IGES 1
-#endif
+#include "fileio/tvg_reader.h"
 
 namespace orvane {
 
@@ -37,14 +29,10 @@ int make_cad(const std::string& name) {
   if (name.empty()) return -1;
   abort2 = false;
   switch (cad_type) {
-#ifdef ORVANE_HAVE_IGES
     case 3:
       return read_iges(name) ? -1 : 0;
-#endif
-#ifdef ORVANE_HAVE_DXF
     case 2:
       return read_dxf2(name) ? -1 : 0;
-#endif
     case 4:
       return read_tvg4(name) != 0 ? -1 : 0;
     default:

@@ -117,12 +117,18 @@ double field_to_real(std::string_view field) {
 
 double text_to_real(std::string_view text) {
   if (text.find(' ') == std::string_view::npos) return field_to_real(text);
-  std::string packed;
-  packed.reserve(text.size());
-  for (char c : text) {
-    if (c != ' ') packed += c;
+  char small[64];
+  std::string large;
+  char* packed = small;
+  if (text.size() > sizeof small) {
+    large.resize(text.size());
+    packed = large.data();
   }
-  return field_to_real(packed);
+  std::size_t n = 0;
+  for (char c : text) {
+    if (c != ' ') packed[n++] = c;
+  }
+  return field_to_real(std::string_view(packed, n));
 }
 
 int round_int(double value) {

@@ -35,7 +35,8 @@ QRect covered(const TRect& r) {
 }  // namespace
 
 QtCanvas::QtCanvas(QPaintDevice* device) : device_(device) {
-  if (device_ == nullptr || !painter_.begin(device_)) return;
+  // A device without an engine (a null image) is left alone, quietly.
+  if (device_ == nullptr || device_->paintEngine() == nullptr || !painter_.begin(device_)) return;
   painter_.setRenderHint(QPainter::Antialiasing, false);
   const int type = device_->devType();
   raster_ = type == QInternal::Image || type == QInternal::Pixmap;

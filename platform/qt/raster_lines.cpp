@@ -69,8 +69,7 @@ bool clip(const Walk& w, int64_t& lo, int64_t& hi) {
 }
 
 // Writes the steps first..first+count-1. The error term e stays below 0 between steps; once a
-// step brings it to 0 or above, the minor coordinate moves on. Branch-free, as the minor steps
-// of a sloped line come irregularly.
+// step brings it to 0 or above, the minor coordinate moves on.
 void run(const PixelBuffer& b, const Walk& w, int64_t first, int64_t count, uint32_t value) {
   int64_t q = 0, r = w.steps;  // at step 0
   if (first > 0) {
@@ -91,10 +90,12 @@ void run(const PixelBuffer& b, const Walk& w, int64_t first, int64_t count, uint
   uint32_t* const bits = b.bits;
   for (int64_t k = 0; k < count; ++k) {
     bits[i] = value;
+    i += major;
     e += inc;
-    const int64_t moved = ~(e >> 63);  // all ones when e >= 0
-    i += major + (minor & moved);
-    e -= dec & moved;
+    if (e >= 0) {
+      i += minor;
+      e -= dec;
+    }
   }
 }
 

@@ -27,7 +27,8 @@ TEST(CalcArcMeasures, SweepByKind) {
   EXPECT_EQ(calc::get_arc_angle(350, 10, 3), 20);
   EXPECT_EQ(calc::get_arc_angle(350, 10, 2), 340);
   EXPECT_EQ(calc::get_arc_angle(10, 20, 2), 350);
-  for (int kind : {1, 2, 3, 7}) EXPECT_EQ(calc::get_arc_angle(45, 45, kind), 360);
+  for (int kind : {1, 2, 3, 7})
+    EXPECT_EQ(calc::get_arc_angle(45, 45, kind), 360);
   EXPECT_EQ(calc::get_arc_angle(10, 20, 1), 0);
 }
 

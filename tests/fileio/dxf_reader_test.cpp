@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "core/colors.h"
 #include "fileio/dxf.h"
 #include "tests/fileio/fileio_test.h"
 
@@ -16,114 +17,86 @@ std::string dxf(const std::vector<std::string>& lines) {
   return text;
 }
 
-// The groups of a polyline with the vertices (0,0), (4,0), (4,3); the second and third
-// vertices are red and blue, the SEQEND record yellow.
+std::vector<double> values(int n) {
+  const TElement& e = FileioTest::element(n);
+  return {e.values, e.values + 6};
+}
+
+// A polyline through (0,0), (4,0), (4,3); the second and third vertices red and blue, the
+// SEQEND record yellow.
 std::string triangle(const std::string& flags) {
-  return dxf({"0",  "POLYLINE", "66", "1",      "70", flags, "10", "0", "20", "0",
-              "30", "0",        "0",  "VERTEX", "10", "0",   "20", "0", "30", "0",
-              "0",  "VERTEX",   "10", "4",      "20", "0",   "30", "0", "62", "1",
-              "0",  "VERTEX",   "10", "4",      "20", "3",   "30", "0", "62", "5",
-              "0",  "SEQEND",   "62", "2",      "0",  "EOF"});
+  return dxf({"0",  "POLYLINE", "66", "1",      "70", flags,    "10", "0",      "20", "0",
+              "0",  "VERTEX",   "10", "0",      "20", "0",      "0",  "VERTEX", "10", "4",
+              "20", "0",        "62", "1",      "0",  "VERTEX", "10", "4",      "20", "3",
+              "62", "5",        "0",  "SEQEND", "62", "2",      "0",  "EOF"});
 }
 
 }  // namespace
 
 using DxfReaderTest = FileioTest;
 
-TEST_F(DxfReaderTest, ALineWithoutColourIsLimeOnLayerOneWithLineTypeOne) {
-  ASSERT_TRUE(read_dxf2(write_file("l.dxf", dxf({"0", "LINE", "10", "1", "20", "2", "30", "3", "11",
-                                                 "4.5", "21", "-5", "31", "6", "0", "EOF"}))));
-  ASSERT_EQ(live_elements(), 1);
-  const TElement& e = element(1);
-  EXPECT_EQ(e.element_type, kLine);
-  const double expected[6] = {1, 2, 3, 4.5, -5, 6};
-  for (int i = 0; i < 6; ++i)
-    EXPECT_EQ(e.values[i], expected[i]) << i;
-  EXPECT_EQ(e.color, 0x00FF00u);
-  EXPECT_EQ(e.layer, 1);
-  EXPECT_EQ(e.line_type, 1);
-  EXPECT_EQ(e.view, 0);
+TEST_F(DxfReaderTest, EntitiesWithoutGroupsTakeTheDefaultsAndLayerNamesGiveLayerOne) {
+  const std::string text = dxf(
+      {"0",  "LINE", "10", "1",      "20", "2",     "30", "3",      "11", "4.5",   "21", "-5",
+       "31", "6",    "0",  "POINT",  "8",  "WALLS", "6",  "DASHED", "0",  "POINT", "8",  "7",
+       "62", "5",    "0",  "CIRCLE", "8",  "0",     "10", "1",      "40", "2",     "0",  "EOF"});
+  ASSERT_TRUE(read_dxf2(write_file("l.dxf", text)));
+  ASSERT_EQ(live_elements(), 4);
+  EXPECT_EQ(values(1), (std::vector<double>{1, 2, 3, 4.5, -5, 6}));
+  const TElement& line = element(1);
+  EXPECT_EQ(line.color, clLime);
+  EXPECT_EQ(line.layer, 1);
+  EXPECT_EQ(line.line_type, 1);
+  EXPECT_EQ(element(2).layer, 1);
+  EXPECT_EQ(element(3).layer, 7);
+  EXPECT_EQ(element(3).color, clBlue);
+  EXPECT_EQ(element(3).line_type, 0);                               // points carry line type 0
+  EXPECT_EQ(values(4), (std::vector<double>{1, 0, 0, 2, 0, 360}));  // a circle is a full arc
+  EXPECT_EQ(element(4).layer, 1);
   EXPECT_EQ(cdl_filename, path("l.dxf"));
   EXPECT_FALSE(cad_changed);
 }
 
-TEST_F(DxfReaderTest, LayerZeroAndLayerNamesGiveLayerOneNumbersAreKept) {
-  const std::string text = dxf({"0", "POINT", "8", "0", "0", "POINT", "8", "WALLS", "6", "DASHED",
-                                "0", "POINT", "8", "7", "62", "5", "0", "EOF"});
-  ASSERT_TRUE(read_dxf2(write_file("layers.dxf", text)));
-  ASSERT_EQ(live_elements(), 3);
-  EXPECT_EQ(element(1).layer, 1);
-  EXPECT_EQ(element(2).layer, 1);
-  EXPECT_EQ(element(3).layer, 7);
-  EXPECT_EQ(element(3).color, 0xFF0000u);
-  EXPECT_EQ(element(3).line_type, 0);  // points carry line type 0
-}
-
-TEST_F(DxfReaderTest, AnOpenPolylineOfThreeVerticesGivesTwoLines) {
+TEST_F(DxfReaderTest, PolylinesGiveALinePerSideAndClosedOnesOneMore) {
   ASSERT_TRUE(read_dxf2(write_file("open.dxf", triangle("0"))));
   ASSERT_EQ(live_elements(), 2);
-  const TElement& a = element(1);
-  const TElement& b = element(2);
-  EXPECT_EQ(a.values[0], 0);
-  EXPECT_EQ(a.values[3], 4);
-  EXPECT_EQ(a.values[4], 0);
-  EXPECT_EQ(a.color, 0x0000FFu);  // the vertex record that ends the segment
-  EXPECT_EQ(b.values[0], 4);
-  EXPECT_EQ(b.values[4], 3);
-  EXPECT_EQ(b.color, 0xFF0000u);
-}
-
-TEST_F(DxfReaderTest, AClosedPolylineGetsALineFromTheLastVertexBackToTheFirst) {
+  EXPECT_EQ(values(1), (std::vector<double>{0, 0, 0, 4, 0, 0}));
+  EXPECT_EQ(values(2), (std::vector<double>{4, 0, 0, 4, 3, 0}));
+  EXPECT_EQ(element(1).color, clRed);  // the vertex record that ends the side
+  EXPECT_EQ(element(2).color, clBlue);
   ASSERT_TRUE(read_dxf2(write_file("closed.dxf", triangle("1"))));
   ASSERT_EQ(live_elements(), 3);
-  const TElement& c = element(3);
-  EXPECT_EQ(c.values[0], 4);
-  EXPECT_EQ(c.values[1], 3);
-  EXPECT_EQ(c.values[3], 0);
-  EXPECT_EQ(c.values[4], 0);
-  EXPECT_EQ(c.color, 0x00FFFFu);  // the SEQEND record's colour
+  EXPECT_EQ(values(3), (std::vector<double>{4, 3, 0, 0, 0, 0}));
+  EXPECT_EQ(element(3).color, clYellow);  // the SEQEND record's colour
 }
 
 TEST_F(DxfReaderTest, AnArcWithExtrusionDownwardsIsInArcViewFour) {
   const std::string text =
-      dxf({"0",  "ARC", "10", "1",   "20",  "2",   "30",  "0",   "40",   "3", "50",
-           "10", "51",  "80", "210", "0.0", "220", "0.0", "230", "-1.0", "0", "EOF"});
+      dxf({"0",  "ARC", "10",  "1",   "20",  "2",   "40",  "3",    "50", "10",
+           "51", "80",  "210", "0.0", "220", "0.0", "230", "-1.0", "0",  "EOF"});
   ASSERT_TRUE(read_dxf2(write_file("arc.dxf", text)));
-  const TElement& e = element(1);
-  EXPECT_EQ(e.element_type, kArc);
-  EXPECT_EQ(e.view, 4);
-  EXPECT_EQ(e.values[3], 3);
-  EXPECT_EQ(e.values[4], 10);
-  EXPECT_EQ(e.values[5], 80);
+  EXPECT_EQ(values(1), (std::vector<double>{1, 2, 0, 3, 10, 80}));
+  EXPECT_EQ(element(1).view, 4);
   const view_entry& v = arc_view[4];
   EXPECT_TRUE(v.defined);
-  EXPECT_EQ(v.ax, -1);
-  EXPECT_EQ(v.by, 1);
-  EXPECT_EQ(v.cz, -1);
-  EXPECT_EQ(v.bx, 0);
-  EXPECT_EQ(v.cx, 0);
+  EXPECT_EQ((std::vector<double>{v.ax, v.bx, v.cx, v.ay, v.by, v.cy, v.az, v.bz, v.cz}),
+            (std::vector<double>{-1, 0, 0, 0, 1, 0, 0, 0, -1}));
 }
 
-TEST_F(DxfReaderTest, ACircleBecomesAFullArc) {
-  ASSERT_TRUE(read_dxf2(
-      write_file("c.dxf", dxf({"0", "CIRCLE", "10", "1", "20", "1", "40", "2", "0", "EOF"}))));
-  EXPECT_EQ(element(1).element_type, kArc);
-  EXPECT_EQ(element(1).values[4], 0);
-  EXPECT_EQ(element(1).values[5], 360);
-  EXPECT_EQ(element(1).view, 1);
-}
-
-TEST_F(DxfReaderTest, ColourNumbersReadAsTheirTableColours) {
+TEST_F(DxfReaderTest, ColourNumbersReadAsTheirTableColoursAndWriteBack) {
   const TColor expected[17] = {0x000000, 0x0000FF, 0x00FFFF, 0x00FF00, 0x808000, 0xFF0000,
                                0xFF00FF, 0xFFFFFF, 0x808080, 0x000080, 0x008080, 0xFFFF00,
                                0x008000, 0x800000, 0x800080, 0xC0C0C0, 0xFFFFFF};
-  plot_background = 0xFFFFFF;
+  plot_background = clWhite;
   for (int n = 0; n <= 16; ++n)
     EXPECT_EQ(set_dxf_color(n), expected[n]) << n;
+  for (int n = 0; n <= 15; ++n)
+    EXPECT_EQ(get_dxf_color(expected[n]), n) << n;
   for (int n : {17, 256, -1})
-    EXPECT_EQ(set_dxf_color(n), 0x00FF00u) << n;
-  plot_background = 0;
-  EXPECT_EQ(set_dxf_color(0), 0xC0C0C0u);  // black on black reads silver
+    EXPECT_EQ(set_dxf_color(n), clLime) << n;
+  EXPECT_EQ(get_dxf_color(clDarkRed), 3);
+  plot_background = clBlack;
+  EXPECT_EQ(set_dxf_color(0), clSilver);
 }
 
 TEST_F(DxfReaderTest, ReadingStopsAtTheEofLine) {

@@ -19,14 +19,10 @@ int make(uint8_t type, std::vector<double> g, TColor color, int layer, int line_
                       line_type, layer, 0, view);
 }
 
-const std::vector<std::string> kHead = {"  0", "SECTION", "  2", "ENTITIES", "  0"};
-const std::vector<std::string> kTail = {"ENDSEC", "0", "EOF"};
-
-std::vector<std::string> framed(const std::vector<std::string>& entities) {
-  std::vector<std::string> lines = kHead;
-  lines.insert(lines.end(), entities.begin(), entities.end());
-  lines.insert(lines.end(), kTail.begin(), kTail.end());
-  return lines;
+std::vector<std::string> framed(std::vector<std::string> entities) {
+  entities.insert(entities.begin(), {"  0", "SECTION", "  2", "ENTITIES", "  0"});
+  entities.insert(entities.end(), {"ENDSEC", "0", "EOF"});
+  return entities;
 }
 
 }  // namespace
@@ -39,31 +35,22 @@ TEST_F(DxfWriterTest, AnEmptyDrawingWritesTheEightFrameLines) {
   EXPECT_EQ(cdl_filename, path("empty.dxf"));
 }
 
-TEST_F(DxfWriterTest, EachElementTypeWritesItsGroups) {
-  destroy_all_elements();
+TEST_F(DxfWriterTest, EachElementTypeWritesItsGroupsAndDeletedOnesNothing) {
   make(kCircle, {0, 0, 0, 2}, clRed, 3);
   make(kPoint, {1, 2, 3}, clOlive, 4);
   make(kLine, {0, 0, 0, 10, 5.5, -0.125}, 0x123456, 1);  // not a table colour: 3
   make(kArc, {1, 1, 0, 0.25, 10, 80}, clSilver, 2);
-  const int deleted = make(kPoint, {9, 9, 9}, clRed, 1);
-  TElement* e = lock_element(deleted);
-  e->deleted = true;
+  lock_element(make(kPoint, {9, 9, 9}, clRed, 1))->deleted = true;
   ASSERT_TRUE(write_dxf(path("all.dxf")));
-  EXPECT_EQ(
-      crlf_lines(path("all.dxf")),
-      framed({"CIRCLE", "8",    "3",  "10",    ".0",   "20",  ".0",  "30",    ".0", "40",  "2.0",
-              "62",     "1",    "0",  "POINT", "8",    "4",   "10",  "1.0",   "20", "2.0", "30",
-              "3.0",    "62",   "10", "0",     "LINE", "8",   "1",   "10",    ".0", "20",  ".0",
-              "30",     ".0",   "11", "10.0",  "21",   "5.5", "31",  "-.125", "62", "3",   "0",
-              "ARC",    "8",    "2",  "10",    "1.0",  "20",  "1.0", "30",    ".0", "40",  ".25",
-              "50",     "10.0", "51", "80.0",  "62",   "15",  "0"}));
-}
-
-TEST_F(DxfWriterTest, EveryTableColourWritesItsNumberAndReadsBackUnchanged) {
-  plot_background = clWhite;
-  for (int n = 0; n <= 15; ++n)
-    EXPECT_EQ(get_dxf_color(set_dxf_color(n)), n) << n;
-  EXPECT_EQ(get_dxf_color(clDarkRed), 3);
+  // clang-format off
+  EXPECT_EQ(crlf_lines(path("all.dxf")), framed({
+      "CIRCLE", "8", "3", "10", ".0", "20", ".0", "30", ".0", "40", "2.0", "62", "1", "0",
+      "POINT", "8", "4", "10", "1.0", "20", "2.0", "30", "3.0", "62", "10", "0",
+      "LINE", "8", "1", "10", ".0", "20", ".0", "30", ".0", "11", "10.0", "21", "5.5", "31",
+      "-.125", "62", "3", "0",
+      "ARC", "8", "2", "10", "1.0", "20", "1.0", "30", ".0", "40", ".25", "50", "10.0",
+      "51", "80.0", "62", "15", "0"}));
+  // clang-format on
 }
 
 TEST_F(DxfWriterTest, AWrittenDrawingReadsBackWithTheDocumentedChanges) {
@@ -74,15 +61,13 @@ TEST_F(DxfWriterTest, AWrittenDrawingReadsBackWithTheDocumentedChanges) {
   ASSERT_TRUE(write_dxf(path("round.dxf")));
   ASSERT_TRUE(read_dxf2(path("round.dxf")));
   ASSERT_EQ(live_elements(), 4);
-  EXPECT_EQ(element(1).element_type, kPoint);
   EXPECT_EQ(element(1).line_type, 0);
   EXPECT_EQ(element(1).values[2], 3);
   EXPECT_EQ(element(2).line_type, 1);
   EXPECT_EQ(element(2).values[5], 6);
-  EXPECT_EQ(element(2).color, clBlue);
   EXPECT_EQ(element(3).view, 1);
   EXPECT_EQ(element(3).values[4], 30);
-  EXPECT_EQ(element(3).layer, 7);
+  EXPECT_EQ(element(3).color, clNavy);
   EXPECT_EQ(element(4).element_type, kArc);
   EXPECT_EQ(element(4).values[5], 360);
   EXPECT_EQ(element(4).color, clLime);
@@ -93,7 +78,7 @@ TEST_F(DxfWriterTest, AFailedWriteReturnsFalseAndLeavesTheOldFile) {
   const std::string old = write_file("old.dxf", "old contents");
   for (int i = 0; i < 2000; ++i)
     make(kLine, {1, 2, 3, 4, 5, 6}, clRed, 1);
-  // The file size limit makes the writes fail after 4 KB.
+  // A file size limit makes the writes fail after 4 KB.
   std::signal(SIGXFSZ, SIG_IGN);
   rlimit saved;
   getrlimit(RLIMIT_FSIZE, &saved);

@@ -1,0 +1,216 @@
+// A full repaint of a million lines through the Qt canvas into a 1920 x 1080 RGB32 image, for
+// short lines and for lines across the image, against two floors drawing the same pixel
+// segments: Qt's drawLines with one pen in batches of 10 000, and a plain Bresenham loop
+// writing straight into the image's pixels.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QLine>
+#include <QPainter>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bench/limits.h"
+#include "core/core.h"
+#include "platform/qt/qt_canvas.h"
+
+namespace {
+
+constexpr int kLines = 1000000;
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr int kBatch = 10000;
+
+enum class Length { kShort, kLong };
+
+const char* name_of(Length length) {
+  return length == Length::kShort ? "Short" : "Long";
+}
+
+// Keeps the segments a repaint draws.
+class SegmentCanvas : public orvane::Canvas {
+ public:
+  std::vector<QLine> segments;
+
+  void SetPenColor(orvane::TColor) override {}
+  void SetPenStyle(orvane::TPenStyle) override {}
+  void SetPenWidth(int) override {}
+  void SetPenMode(orvane::TPenMode) override {}
+  void SetBrushColor(orvane::TColor) override {}
+  void SetBrushStyle(orvane::TBrushStyle) override {}
+  void MoveTo(int x, int y) override { at_ = QPoint(x, y); }
+  void LineTo(int x, int y) override {
+    segments.emplace_back(at_, QPoint(x, y));
+    at_ = QPoint(x, y);
+  }
+  void Ellipse(int, int, int, int) override {}
+  void Rectangle(int, int, int, int) override {}
+  void CopyRect(const orvane::TRect&, Canvas&, const orvane::TRect&, uint32_t) override {}
+  void SetFont(const std::string&, int) override {}
+
+ private:
+  QPoint at_;
+};
+
+struct Drawing {
+  int length = -1;  // the Length the store holds now, -1 for none
+  std::vector<QLine> segments;
+  bool inside = false;  // every end point lies in the image
+};
+
+Drawing& drawing() {
+  static Drawing d;
+  return d;
+}
+
+// A million lines in the top view, filling the image. Short lines are 3 to 25 units long in any
+// direction (5 to 45 pixels); long ones run from the left edge to the right edge.
+void make_drawing(Length length) {
+  orvane::startup();
+  std::mt19937 random(7);
+  std::uniform_real_distribution<double> unit(0, 1);
+  for (int i = 0; i < kLines; ++i) {
+    double x1, y1, x2, y2;
+    if (length == Length::kShort) {
+      const double a = 2 * std::numbers::pi * unit(random), l = 3 + 22 * unit(random);
+      x1 = -475 + 950 * unit(random);
+      y1 = -255 + 510 * unit(random);
+      x2 = x1 + l * std::cos(a);
+      y2 = y1 + l * std::sin(a);
+    } else {
+      x1 = -500 + 50 * unit(random);
+      x2 = 450 + 50 * unit(random);
+      y1 = -280 + 560 * unit(random);
+      y2 = -280 + 560 * unit(random);
+    }
+    orvane::make_element(orvane::get_new_element_number(), orvane::kLine, x1, y1, 0, x2, y2, 0,
+                         orvane::clLime, 0, 1, 0, 1);
+  }
+  orvane::draw_axis_flag = false;
+  orvane::current_plot_window = 1;
+  orvane::view_window_proc();
+  orvane::set_coefficiants();
+  // 1.83 pixels a unit around the origin: the 1000 x 560 units of the lines fill the image.
+  orvane::screen_center_x[1] = 0;
+  orvane::screen_center_y[1] = 0;
+  orvane::view_height[1] = 591;
+  orvane::set_scale(1, kWidth, kHeight);
+
+  SegmentCanvas collect;
+  orvane::redraw2(collect, kWidth, kHeight);
+  Drawing& d = drawing();
+  d.length = static_cast<int>(length);
+  d.segments = std::move(collect.segments);
+  d.inside = d.segments.size() == kLines;
+  const QRect image(0, 0, kWidth, kHeight);
+  for (const QLine& s : d.segments)
+    d.inside = d.inside && image.contains(s.p1()) && image.contains(s.p2());
+}
+
+const Drawing& drawing_of(Length length) {
+  if (drawing().length != static_cast<int>(length)) make_drawing(length);
+  return drawing();
+}
+
+QImage& image() {
+  static QImage i(kWidth, kHeight, QImage::Format_RGB32);
+  return i;
+}
+
+void RedrawQt(benchmark::State& state, Length length) {
+  if (!drawing_of(length).inside) return state.SkipWithError("segments leave the image");
+  for (auto _ : state) {
+    orvane::QtCanvas canvas(&image());
+    orvane::redraw2(canvas, kWidth, kHeight);
+    canvas.Flush();
+    benchmark::ClobberMemory();
+  }
+}
+
+// Floor (a): Qt with one pen, batches of 10 000 segments.
+void QPainterFloor(benchmark::State& state, Length length) {
+  const Drawing& d = drawing_of(length);
+  if (!d.inside) return state.SkipWithError("segments leave the image");
+  for (auto _ : state) {
+    QPainter painter(&image());
+    painter.setPen(QPen(QColor(0, 255, 0), 0));
+    for (std::size_t i = 0; i < d.segments.size(); i += kBatch) {
+      const int n = static_cast<int>(std::min<std::size_t>(kBatch, d.segments.size() - i));
+      painter.drawLines(d.segments.data() + i, n);
+    }
+    painter.end();
+    benchmark::ClobberMemory();
+  }
+}
+
+// The textbook all-octant Bresenham loop, end pixel left out; the segment lies in the image.
+void plain_line(uint32_t* bits, std::ptrdiff_t stride, int x0, int y0, int x1, int y1,
+                uint32_t value) {
+  const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+  const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+  int err = dx + dy;
+  while (x0 != x1 || y0 != y1) {
+    bits[y0 * stride + x0] = value;
+    const int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x0 += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y0 += sy;
+    }
+  }
+}
+
+// Floor (b): the same segments written straight into the pixels.
+void BresenhamFloor(benchmark::State& state, Length length) {
+  const Drawing& d = drawing_of(length);
+  if (!d.inside) return state.SkipWithError("segments leave the image");
+  QImage& i = image();
+  uint32_t* bits = reinterpret_cast<uint32_t*>(i.bits());
+  const std::ptrdiff_t stride = i.bytesPerLine() / 4;
+  for (auto _ : state) {
+    for (const QLine& s : d.segments)
+      plain_line(bits, stride, s.x1(), s.y1(), s.x2(), s.y2(), 0xFF00FF00u);
+    benchmark::ClobberMemory();
+  }
+}
+
+std::string bench_name(const char* what, Length length) {
+  return std::string(what) + name_of(length);
+}
+
+const bool registered = [] {
+  for (Length length : {Length::kShort, Length::kLong}) {
+    for (auto [what, run] : {std::pair{"BresenhamFloor", &BresenhamFloor},
+                             {"QPainterFloor", &QPainterFloor},
+                             {"RedrawQt", &RedrawQt}}) {
+      const std::string name = bench_name(what, length);
+      bench::set_items(name, kLines);
+      benchmark::RegisterBenchmark(name.c_str(), run, length)->Unit(benchmark::kMillisecond);
+    }
+  }
+  return true;
+}();
+
+std::vector<bench::Limit> redraw_limits() {
+  std::vector<bench::Limit> limits;
+  for (Length length : {Length::kShort, Length::kLong}) {
+    const std::string kind = length == Length::kShort ? "short" : "long";
+    const std::string redraw = bench_name("RedrawQt", length);
+    limits.push_back({"Qt canvas redraw2 of 1 000 000 " + kind + " lines / plain Bresenham loop",
+                      bench::ratio(redraw, bench_name("BresenhamFloor", length)), 3.0, ""});
+    limits.push_back({"Qt canvas redraw2 of 1 000 000 " + kind + " lines / QPainter drawLines",
+                      bench::ratio(redraw, bench_name("QPainterFloor", length)), 1.0, ""});
+  }
+  return limits;
+}
+
+static bench::AddLimits limits(redraw_limits);
+
+}  // namespace

@@ -1,0 +1,238 @@
+// Damaged, hostile and foreign files for the DXF and IGES readers: never a crash or a hang, and
+// the drawing consistent afterwards.
+#include <cmath>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/colors.h"
+#include "fileio/dxf.h"
+#include "fileio/iges.h"
+#include "tests/fileio/fileio_test.h"
+
+using namespace orvane;
+
+namespace {
+
+struct Format {
+  const char* name;
+  bool (*read)(const std::string&);
+  bool (*write)(const std::string&);
+};
+
+const Format kDxf{"dxf", read_dxf2, write_dxf};
+const Format kIges{"igs", read_iges, write_iges};
+
+// Every stored element is one a reader can make, with finite values, and the table and the
+// extents agree with the store.
+void expect_consistent() {
+  ASSERT_LT(static_cast<std::size_t>(last_element_number), element_handle.size());
+  for (int n = 1; n <= last_element_number; ++n) {
+    const TElement* e = lock_element(n);
+    if (e == nullptr || e->element_type == kNoElement) continue;
+    EXPECT_TRUE(e->element_type >= kPoint && e->element_type <= kArc) << n;
+    EXPECT_TRUE(e->layer >= 1 && e->layer <= 254) << n;
+    EXPECT_TRUE(e->view >= 0 && e->view <= 6) << n;
+    for (double v : e->values)
+      EXPECT_TRUE(std::isfinite(v)) << n;
+  }
+  const bool empty = min_x == 900 && max_x == -900;
+  EXPECT_TRUE(empty || (min_x <= max_x && min_x >= -10000 && max_x <= 10000));
+}
+
+// The elements of the drawing as values, to compare two reads.
+std::vector<double> snapshot() {
+  std::vector<double> out;
+  for (int n = 1; n <= last_element_number; ++n) {
+    const TElement* e = lock_element(n);
+    if (e == nullptr || e->element_type == kNoElement) continue;
+    out.insert(out.end(), {double(n), double(e->element_type), double(e->color), double(e->layer),
+                           double(e->line_type), double(e->view)});
+    out.insert(out.end(), e->values, e->values + 6);
+  }
+  return out;
+}
+
+// The file's text cut into lines, each with its line end.
+std::vector<std::string> lines_of(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size() - 1);
+    lines.push_back(text.substr(start, end + 1 - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+class ExchangeRobustnessTest : public FileioTest, public ::testing::WithParamInterface<Format> {
+ protected:
+  bool read(const std::string& file) { return GetParam().read(file); }
+
+  // A written drawing of every kind, a closed polyline added to the DXF file; its text.
+  std::string sample() {
+    make_element(get_new_element_number(), kPoint, 1, 2, 3, 0, 0, 0, clRed, 0, 2, 0, 1);
+    make_element(get_new_element_number(), kLine, 0, 0, 0, 4, 5, 6, clBlue, 2, 3, 0, 1);
+    make_element(get_new_element_number(), kArc, 1, 1, 0, 2, 30, 200, clAqua, 1, 4, 0, 1);
+    make_element(get_new_element_number(), kCircle, 5, 5, 0, 1, 0, 0, clLime, 1, 5, 0, 1);
+    const std::string file = path(std::string("sample.") + GetParam().name);
+    EXPECT_TRUE(GetParam().write(file));
+    std::string text = read_file(file);
+    if (GetParam().read == read_dxf2) {
+      text.insert(
+          text.find("ENDSEC"),
+          "POLYLINE\r\n70\r\n1\r\n0\r\nVERTEX\r\n10\r\n1\r\n20\r\n1\r\n0\r\nVERTEX\r\n"
+          "10\r\n2\r\n20\r\n1\r\n0\r\nVERTEX\r\n10\r\n2\r\n20\r\n2\r\n0\r\nSEQEND\r\n0\r\n");
+    }
+    destroy_all_elements();
+    return text;
+  }
+};
+
+TEST_P(ExchangeRobustnessTest, MissingFilesAndFoldersReturnFalseAndKeepTheDrawing) {
+  make_element(get_new_element_number(), kPoint, 1, 2, 3, 0, 0, 0, clRed, 0, 2, 0, 1);
+  EXPECT_FALSE(read(path("none")));
+  EXPECT_FALSE(read(path("")));
+  EXPECT_FALSE(read(path("no/folder/file")));
+  EXPECT_EQ(live_elements(), 1);
+  EXPECT_FALSE(cdlinfile.IsOpen());
+}
+
+TEST_P(ExchangeRobustnessTest, AnEmptyFileGivesAnEmptyDrawing) {
+  make_element(get_new_element_number(), kPoint, 1, 2, 3, 0, 0, 0, clRed, 0, 2, 0, 1);
+  ASSERT_TRUE(read(write_file("empty", "")));
+  EXPECT_EQ(live_elements(), 0);
+  EXPECT_EQ(min_x, 900);
+  EXPECT_EQ(max_x, -900);
+  EXPECT_FALSE(cdlinfile.IsOpen());
+}
+
+TEST_P(ExchangeRobustnessTest, TheSampleReadsCompletelyAndEveryCutOfItReadsAPart) {
+  const std::vector<std::string> lines = lines_of(sample());
+  std::string whole;
+  for (const std::string& line : lines)
+    whole += line;
+  ASSERT_TRUE(read(write_file("whole", whole)));
+  // DXF: point, line, arc, circle and three polyline sides; IGES: no circle.
+  const int full = GetParam().read == read_dxf2 ? 7 : 3;
+  EXPECT_EQ(live_elements(), full);
+  std::string prefix;
+  for (const std::string& line : lines) {
+    ASSERT_TRUE(read(write_file("cut", prefix)));
+    EXPECT_LE(live_elements(), full) << prefix.size();
+    expect_consistent();
+    prefix += line;
+  }
+}
+
+TEST_P(ExchangeRobustnessTest, RandomBytesAndShuffledRecordsLeaveAConsistentDrawing) {
+  const std::vector<std::string> lines = lines_of(sample());
+  std::mt19937 random(20240601);
+  for (int round = 0; round < 60; ++round) {
+    std::string text;
+    if (round % 2 == 0) {
+      const std::size_t size = random() % 4096;
+      for (std::size_t i = 0; i < size; ++i)
+        text += static_cast<char>(random());
+    } else {
+      for (std::size_t i = 0; i < lines.size() * 2; ++i)
+        text += lines[random() % lines.size()];
+    }
+    ASSERT_TRUE(read(write_file("random", text))) << round;
+    expect_consistent();
+  }
+}
+
+TEST_P(ExchangeRobustnessTest, ATenMegabyteLineIsReadPastAndTheRestOfTheFileStillReads) {
+  const std::vector<std::string> lines = lines_of(sample());
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i == 3) text += std::string(10 << 20, '7') + "\r\n";
+    text += lines[i];
+  }
+  ASSERT_TRUE(read(write_file("long", text)));
+  EXPECT_GE(live_elements(), 3);
+  expect_consistent();
+}
+
+TEST_P(ExchangeRobustnessTest, NulBytesHugeNumbersAndNanReadAsZero) {
+  using namespace std::string_literals;
+  // A point at (1e400, NaN, 3) with a NUL after its colour number, and a keyword broken by a
+  // NUL; IGES records padded to 80 columns.
+  const auto iges = [](std::string data, const std::string& right) {
+    return data + std::string(80 - data.size() - right.size(), ' ') + right + "\r\n";
+  };
+  const std::string text =
+      GetParam().read == read_dxf2
+          ? "0\r\nPOINT\r\n10\r\n1e400\r\n20\r\nNaN\r\n30\r\n3\r\n62\r\n1\0\r\n0\r\n"
+            "LI\0NE\r\n10\r\n1\r\n0\r\nEOF\r\n"s
+          : iges("     116       2       1       1       0       0       0        00000000",
+                 "D0000001") +
+                iges("     116       0    \0  2       1       1"s, "D0000002") +
+                iges("116,1e400,NaN,3.,\0;"s, "       1P0000001") +
+                iges("116,1e400,NaN,3.;", "       1P0000002");
+  ASSERT_TRUE(read(write_file("nul", text)));
+  expect_consistent();
+  ASSERT_EQ(live_elements(), 1);
+  const TElement* point = lock_element(last_element_number);
+  ASSERT_NE(point, nullptr);
+  EXPECT_EQ(point->element_type, kPoint);
+  EXPECT_EQ(point->values[0], 0);  // 1e400
+  EXPECT_EQ(point->values[1], 0);  // NaN
+  EXPECT_EQ(point->values[2], 3);
+  // The colour number holding a NUL reads 0: black, silver for DXF on the black background.
+  EXPECT_EQ(point->color, GetParam().read == read_dxf2 ? clSilver : clBlack);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ExchangeRobustnessTest, ::testing::Values(kDxf, kIges),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using ExchangeCorpusTest = FileioTest;
+
+TEST_F(ExchangeCorpusTest, EveryForeignFileLoadsTheSameDrawingTwiceWithAPlausibleCount) {
+  int files = 0;
+  for (const char* folder : {"dxf", "iges"}) {
+    const auto reader = std::string(folder) == "dxf" ? read_dxf2 : read_iges;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string("/work/shared/corpus/") + folder)) {
+      const std::string file = entry.path().string();
+      startup();
+      ASSERT_TRUE(reader(file)) << file;
+      expect_consistent();
+      const std::vector<double> first = snapshot();
+      ASSERT_TRUE(reader(file)) << file;
+      EXPECT_EQ(snapshot(), first) << file;
+      // Every element needs at least two lines of the file.
+      EXPECT_LE(live_elements() * 2, static_cast<int>(lines_of(read_file(file)).size())) << file;
+      ++files;
+    }
+  }
+  EXPECT_GE(files, 60);
+}
+
+TEST_F(ExchangeCorpusTest, KnownForeignFilesGiveTheirEntities) {
+  const std::string dxf = "/work/shared/corpus/dxf/";
+  ASSERT_TRUE(read_dxf2(dxf + "deb-openscad__testdata_arc.dxf"));
+  ASSERT_EQ(live_elements(), 3);
+  const TElement& arc = element(1);
+  EXPECT_EQ(arc.element_type, kArc);
+  EXPECT_EQ(arc.values[3], 100);
+  EXPECT_EQ(arc.values[5], 90);
+  EXPECT_EQ(arc.color, clLime);  // colour 256, "by layer"
+  EXPECT_EQ(arc.layer, 1);
+  ASSERT_TRUE(read_dxf2(dxf + "ezdxf__R12_with_trash_beyond_EOF.dxf"));
+  ASSERT_EQ(live_elements(), 1);
+  EXPECT_EQ(element(1).values[3], 1.5);
+  EXPECT_EQ(element(1).values[5], 360);
+  const std::string iges = "/work/shared/corpus/iges/";
+  ASSERT_TRUE(read_iges(iges + "pyiges-bench__116-000.igs"));
+  ASSERT_EQ(live_elements(), 1);
+  EXPECT_EQ(element(1).values[0], 18);
+  EXPECT_EQ(element(1).values[1], 15.25);
+  ASSERT_TRUE(read_iges(iges + "pyiges-bench__f110x.igs"));
+  ASSERT_EQ(live_elements(), 2);
+  EXPECT_EQ(element(2).values[0], 4.099);
+  EXPECT_EQ(element(2).values[4], 1.2049);
+}
+
+}  // namespace

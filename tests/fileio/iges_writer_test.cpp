@@ -1,0 +1,104 @@
+#include <string>
+#include <vector>
+
+#include "core/colors.h"
+#include "fileio/iges.h"
+#include "tests/fileio/fileio_test.h"
+
+using namespace orvane;
+
+namespace {
+
+int make(uint8_t type, std::vector<double> g, TColor color = clLime, int layer = 1,
+         int line_type = 1) {
+  g.resize(6);
+  return make_element(get_new_element_number(), type, g[0], g[1], g[2], g[3], g[4], g[5], color,
+                      line_type, layer, 0, 1);
+}
+
+// A record as the layout says: data padded so that right ends in column 80.
+std::string record(const std::string& left, const std::string& right) {
+  return left + std::string(80 - left.size() - right.size(), ' ') + right;
+}
+
+const std::string kMatrixD1 =
+    "     124       1       1       1       1               0        00000000";
+const std::string kMatrixD2 = "     124       0       3       1";
+const std::string kMatrixP1 = "124,1.,0.,0.,0.,0.,1.,0.,0.,0.,0.,1.,0.;";
+
+}  // namespace
+
+using IgesWriterTest = FileioTest;
+
+TEST_F(IgesWriterTest, AnEmptyDrawingWritesStartGlobalMatrixAndTerminate) {
+  const std::string file = path("empty.igs");
+  ASSERT_TRUE(write_iges(file));
+  const std::string name = file.size() > 70 ? file.substr(file.size() - 70) : file;
+  const std::vector<std::string> expected = {
+      record(name, "S0000001"),
+      record("1H,,1H;,,,6HTAVREN,1H1,16,8,24,8,56,,1.,1,4HINCH,1,0.01,", "G0000001"),
+      record("13H850101.010000,1.000000000E-04,100.,,;", "G0000002"),
+      record(kMatrixD1, "D0000001"),
+      record(kMatrixD2, "D0000002"),
+      record(kMatrixP1, "       1P0000001"),
+      record("S0000001G0000002D0000002P0000001", "T0000001")};
+  EXPECT_EQ(crlf_lines(file), expected);
+}
+
+TEST_F(IgesWriterTest, ALineGetsDirectoryRecordsThreeAndFourAndParameterRecordTwo) {
+  make(kLine, {0, 0, 0, 10, 5.5, -0.125}, clGreen, 7, 2);
+  make(kCircle, {1, 1, 0, 1});
+  const int deleted = make(kPoint, {1, 2, 3});
+  lock_element(deleted)->deleted = true;
+  metric_machine = true;
+  ASSERT_TRUE(write_iges(path("line.igs")));
+  const std::vector<std::string> lines = crlf_lines(path("line.igs"));
+  ASSERT_EQ(lines.size(), 10u);
+  EXPECT_EQ(lines[1], record("1H,,1H;,,,6HTAVREN,1H1,16,8,24,8,56,,1.,2,2HMM,1,0.01,", "G0000001"));
+  EXPECT_EQ(lines[5],
+            record("     110       2       1       2       0       0       0        00000000",
+                   "D0000003"));
+  EXPECT_EQ(lines[6], record("     110       0       3       1       7", "D0000004"));
+  EXPECT_EQ(lines[8], record("110,.0,.0,.0,10.0,5.5,-.125;", "       3P0000002"));
+  EXPECT_EQ(lines[9], record("S0000001G0000002D0000004P0000002", "T0000001"));
+}
+
+TEST_F(IgesWriterTest, LongParameterDataContinuesOnFurtherRecordsOfEightyColumns) {
+  make(kArc, {123456789.125, -223456789.125, 323456789.125, 400000000, 0, 90});
+  // A host may store an x beyond the element limit; its 301 digits need several records.
+  lock_element(make(kPoint, {1, 2, 3}))->values[0] = 1e300;
+  ASSERT_TRUE(write_iges(path("long.igs")));
+  const std::vector<std::string> lines = crlf_lines(path("long.igs"));
+  ASSERT_EQ(lines.size(), 19u);
+  for (const std::string& line : lines)
+    EXPECT_EQ(line.size(), 80u) << line;
+  // Directory: each entry points to its first parameter record and counts its records.
+  EXPECT_EQ(lines[5].substr(0, 16), "     100       2");
+  EXPECT_EQ(lines[6].substr(0, 32), "     100       0       3       2");
+  EXPECT_EQ(lines[7].substr(0, 16), "     116       4");
+  EXPECT_EQ(lines[8].substr(0, 32), "     116       0       3       6");
+  // The arc's data breaks after the comma that ends xs (column 61).
+  EXPECT_EQ(lines[10].substr(0, 64),
+            "100,323456789.125,123456789.125,-223456789.125,523456789.125,   ");
+  EXPECT_EQ(lines[10].substr(64), "       3P0000002");
+  EXPECT_EQ(lines[11].substr(64), "       3P0000003");
+  EXPECT_EQ(lines[12].substr(0, 4), "116,");
+  EXPECT_EQ(lines[13].substr(0, 17), "10000000000000000");  // the number is cut mid-way
+  EXPECT_EQ(lines[13].substr(0, 64).find_first_of(", "), std::string::npos);
+  for (int i = 12; i <= 17; ++i)
+    EXPECT_EQ(lines[i].substr(64, 9), "       5P") << i;
+  EXPECT_EQ(lines[18].substr(0, 32), "S0000001G0000002D0000006P0000009");
+}
+
+TEST_F(IgesWriterTest, ColoursWriteAsTheEightIgesNumbersAndPaddingNeverCuts) {
+  const std::vector<std::pair<TColor, int>> table = {
+      {clBlack, 0}, {clRed, 2},    {clMaroon, 2}, {clLime, 3},    {clGreen, 3},  {clBlue, 4},
+      {clNavy, 4},  {clYellow, 5}, {clOlive, 5},  {clFuchsia, 6}, {clPurple, 6}, {clAqua, 7},
+      {clTeal, 7},  {clWhite, 8},  {clSilver, 8}, {clGray, 8},    {clDarkRed, 3}};
+  for (const auto& [color, number] : table)
+    EXPECT_EQ(get_iges_color(color), number) << color;
+  EXPECT_EQ(zero_pad(42, 7), "0000042");
+  EXPECT_EQ(zero_pad(123456789, 7), "123456789");
+  EXPECT_EQ(blanks(3), "   ");
+  EXPECT_EQ(blanks(-1), "");
+}
