@@ -164,6 +164,12 @@ class TOrvane : public QWidget {
   double GetCenterX() const;
   double GetCenterY() const;
 
+  // Drawing files in the format CadType names. Loading replaces the drawing and fits every
+  // window to it, without redrawing; merging adds to it and leaves every window as it was.
+  void LoadFromFile(const std::string& file_name);
+  void MergeFile(const std::string& file_name);
+  void SaveToFile(const std::string& file_name);
+
   // Picking: the next mouse release searches the element under the pointer and reports it
   // through OnPick.
   void Pick();

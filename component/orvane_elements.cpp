@@ -12,8 +12,7 @@ namespace {
 constexpr int kFilledCircle = 9;
 
 // Stores one element with the current colour, line type and layer under a new number.
-int make(uint8_t type, double g1, double g2, double g3, double g4, double g5, double g6,
-         int view) {
+int make(uint8_t type, double g1, double g2, double g3, double g4, double g5, double g6, int view) {
   ensure_element_table();
   return make_element(get_new_element_number(), type, g1, g2, g3, g4, g5, g6, current_color,
                       current_line_type, current_layer, 0, view);
@@ -29,8 +28,8 @@ int TOrvane::MakeLine(double x1, double y1, double z1, double x2, double y2, dou
   return make(kLine, x1, y1, z1, x2, y2, z2, 1);
 }
 
-int TOrvane::MakeArc(int view, double cx, double cy, double cz, double radius,
-                     double start_angle, double end_angle) {
+int TOrvane::MakeArc(int view, double cx, double cy, double cz, double radius, double start_angle,
+                     double end_angle) {
   return make(kArc, cx, cy, cz, radius, start_angle, end_angle, view);
 }
 
@@ -59,8 +58,8 @@ void TOrvane::DrawLine(double x1, double y1, double z1, double x2, double y2, do
   draw_line(canvas_, x1, y1, z1, x2, y2, z2, current_color, current_line_type);
 }
 
-void TOrvane::DrawArc(int view, double cx, double cy, double cz, double radius,
-                      double start_angle, double end_angle) {
+void TOrvane::DrawArc(int view, double cx, double cy, double cz, double radius, double start_angle,
+                      double end_angle) {
   draw_arc(canvas_, cx, cy, cz, radius, start_angle, end_angle, current_color, current_line_type,
            view);
 }

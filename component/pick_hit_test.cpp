@@ -57,6 +57,7 @@ HitProbe make_probe(int window, double x, double y, double z, double scale, doub
 using pick_detail::HitProbe;
 using pick_detail::make_probe;
 using pick_detail::PlanePoint;
+using pick_detail::squared_distance;
 
 bool on_element(int window, double x, double y, double z, double scale, double tolerance,
                 const TElement* e, double& o1, double& o2, double& o3) {
@@ -84,35 +85,45 @@ bool on_element(int window, double x, double y, double z, double scale, double t
 bool on_point(int window, double x, double y, double z, double scale, double tolerance,
               const TElement* e, double& o1, double& o2, double&) {
   const HitProbe p = make_probe(window, x, y, z, scale, tolerance);
-  double d;
-  if (e == nullptr || p.window == 0 || !hit_point(p, e->values, tolerance, d)) return false;
-  const PlanePoint at = test_plane(p, e->values);
-  o1 = at.x;
-  o2 = at.y;
-  return true;
+  if (e == nullptr || p.window == 0) return false;
+  return pick_detail::in_window(p.window, [&](auto w) {
+    double d;
+    if (!pick_detail::hit_point<w()>(p, e->values, tolerance, d)) return false;
+    const PlanePoint at = pick_detail::test_plane<w()>(p, e->values);
+    o1 = at.x;
+    o2 = at.y;
+    return true;
+  });
 }
 
 bool on_line(int window, double x, double y, double z, double scale, double tolerance,
              const TElement* e, double& o1, double& o2, double& o3) {
   const HitProbe p = make_probe(window, x, y, z, scale, tolerance);
-  double d;
-  if (e == nullptr || p.window == 0 || !hit_line(p, e->values, d)) return false;
-  // The end whose projection is nearer to the pointer; the second end on a tie.
-  const double* v = e->values;
-  const double d1 = squared_distance(test_plane(p, v), p.at);
-  const double d2 = squared_distance(test_plane(p, v + 3), p.at);
-  const double* end = d1 < d2 ? v : v + 3;
-  o1 = end[0];
-  o2 = end[1];
-  o3 = end[2];
-  return true;
+  if (e == nullptr || p.window == 0) return false;
+  return pick_detail::in_window(p.window, [&](auto w) {
+    const double* v = e->values;
+    double d;
+    if (!pick_detail::hit_line<w()>(p, v, d)) return false;
+    // The end whose projection is nearer to the pointer; the second end on a tie.
+    const double d1 = squared_distance(pick_detail::test_plane<w()>(p, v), p.at);
+    const double d2 = squared_distance(pick_detail::test_plane<w()>(p, v + 3), p.at);
+    const double* end = d1 < d2 ? v : v + 3;
+    o1 = end[0];
+    o2 = end[1];
+    o3 = end[2];
+    return true;
+  });
 }
 
 bool on_arc(int window, double x, double y, double z, double scale, double tolerance,
             const TElement* e, double& o1, double& o2, double& o3) {
   const HitProbe p = make_probe(window, x, y, z, scale, tolerance);
-  double d;
-  if (e == nullptr || p.window == 0 || !hit_arc(p, *e, d)) return false;
+  if (e == nullptr || p.window == 0) return false;
+  const bool hit = pick_detail::in_window(p.window, [&](auto w) {
+    double d;
+    return pick_detail::hit_arc<w()>(p, *e, d);
+  });
+  if (!hit) return false;
   const double* v = e->values;
   const pick_detail::ArcSpan span = pick_detail::arc_span(v[4], v[5]);
   const double s = span.start / kDegPerRad;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cmath>
+#include <type_traits>
 
 #include "core/helpers.h"
 #include "core/records.h"
@@ -19,7 +20,7 @@ struct PlanePoint {
 
 // The pointer of one search.
 struct HitProbe {
-  int window = 0;                 // 1..4; any other window hits nothing
+  int window = 0;                 // 1..4, or 0 for a window that is none of them
   PlanePoint at{0, 0};            // points and lines: the window's plane; window 4 view coordinates
   PlanePoint arc_at{0, 0};        // arcs: (x, y) in windows 1 and 4, (x, z) in 2, (y, z) in 3
   double scale = 0;               // pixels per model unit
@@ -32,17 +33,30 @@ struct HitProbe {
 // The probe of the model point (x, y, z) in window; reads type_of_pick and the coefficients.
 HitProbe make_probe(int window, double x, double y, double z, double scale, double tolerance);
 
-// A model point (three values) in the plane that points and lines of the window are tested in.
-inline PlanePoint test_plane(const HitProbe& p, const double* v) {
-  switch (p.window) {
+// Calls f with the window 1..4 as a compile-time constant, so that a search over many elements
+// decides the window once. w must be a view number.
+template <class F>
+inline auto in_window(int w, F&& f) {
+  switch (w) {
     case 1:
-      return {v[0], v[1]};
+      return f(std::integral_constant<int, 1>{});
     case 2:
-      return {v[0], v[2]};
+      return f(std::integral_constant<int, 2>{});
     case 3:
-      return {v[1], v[2]};
+      return f(std::integral_constant<int, 3>{});
     default:
-      return {p.ax * v[0] + p.bx * v[1] + p.cx * v[2], p.ay * v[0] + p.by * v[1] + p.cy * v[2]};
+      return f(std::integral_constant<int, 4>{});
+  }
+}
+
+// A model point (three values) in the plane that points and lines of window W are tested in.
+template <int W>
+[[gnu::always_inline]] inline PlanePoint test_plane(const HitProbe& p, const double* v) {
+  if constexpr (W == 1) return {v[0], v[1]};
+  if constexpr (W == 2) return {v[0], v[2]};
+  if constexpr (W == 3) return {v[1], v[2]};
+  if constexpr (W == 4) {
+    return {p.ax * v[0] + p.bx * v[1] + p.cx * v[2], p.ay * v[0] + p.by * v[1] + p.cy * v[2]};
   }
 }
 
@@ -63,25 +77,36 @@ inline bool within(const HitProbe& p, double d, double tolerance) {
 }
 
 // A point element (three values); d receives its distance from the pointer.
-inline bool hit_point(const HitProbe& p, const double* v, double tolerance, double& d) {
-  if (p.window == 4) return false;
-  d = plane_distance(test_plane(p, v), p.at);
+template <int W>
+[[gnu::always_inline]] inline bool hit_point(const HitProbe& p, const double* v, double tolerance,
+                                             double& d) {
+  if constexpr (W == 4) return false;
+  d = plane_distance(test_plane<W>(p, v), p.at);
   return within(p, d, tolerance);
 }
 
 // A line element (six values): the pointer must lie inside the circle on the projected segment
 // as diameter and within the tolerance of its infinite line; d receives that line distance.
-inline bool hit_line(const HitProbe& p, const double* v, double& d) {
-  const PlanePoint a = test_plane(p, v);
-  const PlanePoint b = test_plane(p, v + 3);
+template <int W>
+[[gnu::always_inline]] inline bool hit_line(const HitProbe& p, const double* v, double& d) {
+  const PlanePoint a = test_plane<W>(p, v);
+  const PlanePoint b = test_plane<W>(p, v + 3);
   const PlanePoint m{a.x + (b.x - a.x) / 2, a.y + (b.y - a.y) / 2};
   const double to_pointer = squared_distance(m, p.at);
   if (!(to_pointer <= squared_distance(m, a))) return false;
   const double dx = b.x - a.x;
   const double dy = b.y - a.y;
   const double length2 = dx * dx + dy * dy;
-  d = length2 > 0 ? std::abs(dx * (p.at.y - a.y) - dy * (p.at.x - a.x)) / std::sqrt(length2)
-                  : std::sqrt(to_pointer);
+  if (!(length2 > 0)) {
+    d = std::sqrt(to_pointer);
+    return within(p, d, p.tolerance);
+  }
+  const double cross = dx * (p.at.y - a.y) - dy * (p.at.x - a.x);
+  // Most lines that pass the circle test lie far off: refuse them without root and division
+  // (|cross| / sqrt(length2) * scale < tolerance, squared, for a positive scale).
+  if (p.scale > 0 && !(cross * cross * (p.scale * p.scale) < p.tolerance * p.tolerance * length2))
+    return false;
+  d = std::abs(cross) / std::sqrt(length2);
   return within(p, d, p.tolerance);
 }
 
@@ -112,8 +137,9 @@ inline bool angle_on_arc(double theta, ArcSpan span) {
 }
 
 // An arc element; d receives the pointer's distance from its circle.
+template <int W>
 inline bool hit_arc(const HitProbe& p, const TElement& e, double& d) {
-  if (p.window != 4 && e.view != p.window) return false;
+  if (W != 4 && e.view != W) return false;
   const double* v = e.values;
   const double rho = plane_distance(p.arc_at, {v[0], v[1]});
   d = std::abs(rho - v[3]);
@@ -148,21 +174,21 @@ inline bool ranks_behind(int type) {
 
 // The hit test of on_element without its outputs: the layer, the mode and the type decide which
 // test runs. d receives the distance to rank the hit by, in the plane of the test.
-inline bool hit_element(const HitProbe& p, const TElement& e, double& d) {
-  if (!is_view_number(p.window)) return false;
+template <int W>
+[[gnu::always_inline]] inline bool hit_element(const HitProbe& p, const TElement& e, double& d) {
   if (!e.deleted && !layer_visible(e.layer)) return false;
-  if (p.points_only) return e.element_type == kPoint && hit_point(p, e.values, p.tolerance, d);
+  if (p.points_only) return e.element_type == kPoint && hit_point<W>(p, e.values, p.tolerance, d);
   switch (e.element_type) {
     case kPoint:
     case 5:
     case 6:
-      return hit_point(p, e.values, 2 * p.tolerance, d);
+      return hit_point<W>(p, e.values, 2 * p.tolerance, d);
     case kLine:
     case 7:
     case 9:
-      return hit_line(p, e.values, d);
+      return hit_line<W>(p, e.values, d);
     case kArc:
-      return hit_arc(p, e, d);
+      return hit_arc<W>(p, e, d);
     default:
       return false;
   }

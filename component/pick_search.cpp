@@ -14,6 +14,7 @@ namespace {
 // The number of the best hit, 0 for none. Hits rank by their distance from the pointer in the
 // plane of their test, the lower number first on equal distances; hits of the types only
 // SetElement can store come after every other hit, the lowest number first.
+template <int W>
 int best_hit(const pick_detail::HitProbe& probe, int filter) {
   const Handle* handles = element_handle.data();
   const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);
@@ -26,7 +27,7 @@ int best_hit(const pick_detail::HitProbe& probe, int filter) {
     double d;
     if (!e->deleted && e->element_type != kNoElement &&
         pick_detail::filter_accepts(filter, e->element_type) &&
-        pick_detail::hit_element(probe, *e, d)) {
+        pick_detail::hit_element<W>(probe, *e, d)) {
       if (pick_detail::ranks_behind(e->element_type)) {
         if (behind == 0) behind = n;
       } else if (chosen == 0 || d < best) {
@@ -53,8 +54,10 @@ bool pick_element(int x, int y, uint8_t filter, Handle& handle, int& element_num
   const int w = current_plot_window;
   if (!is_view_number(w)) return false;
   const dpoint c = pointer_point(w, x, y);
+  const pick_detail::HitProbe probe =
+      pick_detail::make_probe(w, c.x, c.y, c.z, xscale[w], pick_tolerance);
   const int chosen =
-      best_hit(pick_detail::make_probe(w, c.x, c.y, c.z, xscale[w], pick_tolerance), filter);
+      pick_detail::in_window(w, [&](auto window) { return best_hit<window()>(probe, filter); });
   if (chosen == 0) return false;
   global_int3 = chosen;
   handle = element_handle[chosen];

@@ -9,6 +9,7 @@
 #include "core/records.h"
 #include "core/state.h"
 #include "core/store.h"
+#include "fileio/byte_scan.h"
 #include "fileio/cdl_records.h"
 #include "fileio/fields.h"
 
@@ -16,50 +17,53 @@ namespace orvane {
 
 namespace {
 
-enum Keyword : unsigned {
-  kView = 1u << 0,
-  kSpline = 1u << 1,
-  kVline = 1u << 2,
-  kLineWord = 1u << 3,
-  kArcWord = 1u << 4,
-  kCircleWord = 1u << 5,
-  kVpoint = 1u << 6,
-  kPointWord = 1u << 7,
-};
+// Bits of the keywords found in a line.
+constexpr unsigned kView = 1u << 0;
+constexpr unsigned kSpline = 1u << 1;
+constexpr unsigned kVline = 1u << 2;
+constexpr unsigned kLineWord = 1u << 3;
+constexpr unsigned kArcWord = 1u << 4;
+constexpr unsigned kCircleWord = 1u << 5;
+constexpr unsigned kVpoint = 1u << 6;
+constexpr unsigned kPointWord = 1u << 7;
 
 bool word_at(std::string_view line, std::size_t i, std::string_view word) {
   return line.size() - i >= word.size() && line.compare(i, word.size(), word) == 0;
 }
 
-// The keywords that occur anywhere in the line, found in one pass over it.
+// The keyword that starts at position i, if any.
+unsigned keyword_at(std::string_view line, std::size_t i) {
+  switch (line[i]) {
+    case 'V':
+      if (word_at(line, i, "VIEW")) return kView;
+      if (word_at(line, i, "VLINE")) return kVline;
+      if (word_at(line, i, "VPOINT")) return kVpoint;
+      return 0;
+    case 'S':
+      return word_at(line, i, "SPLINE") ? kSpline : 0;
+    case 'L':
+      return word_at(line, i, "LINE") ? kLineWord : 0;
+    case 'A':
+      return word_at(line, i, "ARC") ? kArcWord : 0;
+    case 'C':
+      return word_at(line, i, "CIRCLE") ? kCircleWord : 0;
+    case 'P':
+      return word_at(line, i, "POINT") ? kPointWord : 0;
+    default:
+      return 0;
+  }
+}
+
+// The keywords that occur anywhere in the line. Only letters can start one, and the number
+// fields hold next to none, so whole blocks without a letter are passed over.
 unsigned keywords_in(std::string_view line) {
   unsigned found = 0;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] < 'A') continue;  // digits, signs, points, commas and spaces
-    switch (line[i]) {
-      case 'V':
-        if (word_at(line, i, "VIEW")) found |= kView;
-        if (word_at(line, i, "VLINE")) found |= kVline;
-        if (word_at(line, i, "VPOINT")) found |= kVpoint;
-        break;
-      case 'S':
-        if (word_at(line, i, "SPLINE")) found |= kSpline;
-        break;
-      case 'L':
-        if (word_at(line, i, "LINE")) found |= kLineWord;
-        break;
-      case 'A':
-        if (word_at(line, i, "ARC")) found |= kArcWord;
-        break;
-      case 'C':
-        if (word_at(line, i, "CIRCLE")) found |= kCircleWord;
-        break;
-      case 'P':
-        if (word_at(line, i, "POINT")) found |= kPointWord;
-        break;
-      default:
-        break;
-    }
+  const auto look = [&](std::size_t i) { found |= keyword_at(line, i); };
+  std::size_t i = 0;
+  for (; i + byte_scan::kBlock <= line.size(); i += byte_scan::kBlock)
+    byte_scan::each_bit(byte_scan::from_a_mask(line.data() + i), i, look);
+  for (; i < line.size(); ++i) {
+    if (line[i] >= 'A') look(i);
   }
   return found;
 }

@@ -1,6 +1,7 @@
 #include "fileio/fields.h"
 
 #include "core/state.h"
+#include "fileio/byte_scan.h"
 
 namespace orvane {
 
@@ -21,14 +22,26 @@ void RecordFields::assign(std::string_view line, int format) {
     if (semicolon != std::string::npos) text_[semicolon] = ',';
   }
   if (format == 1) text_ += ',';
+  // One pass finds the commas and notes whether any field needs the slower reading of spaces
+  // or "D" exponents.
   int commas = 0;
-  const char* const p = text_.data();
-  const std::size_t n = text_.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    if (p[i] != ',') continue;
+  unsigned special = 0;
+  const auto comma_at = [&](std::size_t i) {
     if (commas < kMaxCommas) comma_[commas] = i;
     ++commas;
+  };
+  const char* const p = text_.data();
+  const std::size_t n = text_.size();
+  std::size_t i = 0;
+  for (; i + byte_scan::kBlock <= n; i += byte_scan::kBlock) {
+    byte_scan::each_bit(byte_scan::equal_mask(p + i, ','), i, comma_at);
+    special |= byte_scan::equal_mask(p + i, ' ') | byte_scan::equal_mask(p + i, 'D');
   }
+  for (; i < n; ++i) {
+    if (p[i] == ',') comma_at(i);
+    special |= p[i] == ' ' || p[i] == 'D';
+  }
+  plain_ = special == 0;
   // A record with too many separators is not a record of any known kind: every field reads 0.
   commas_ = commas < kMaxCommas ? commas : 0;
 }
@@ -41,8 +54,7 @@ std::string_view RecordFields::text(int n) const {
 
 double RecordFields::real(int n) const {
   const std::string_view field = text(n);
-  if (field.find(' ') != std::string_view::npos) return text_to_real(field);
-  return field_to_real(field);
+  return plain_ ? plain_to_real(field) : text_to_real(field);
 }
 
 double item(int n, std::string_view line) {

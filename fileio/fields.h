@@ -38,6 +38,7 @@ class RecordFields {
   std::string text_;
   std::array<std::size_t, kMaxCommas> comma_{};
   int commas_ = 0;
+  bool plain_ = true;  // no field holds a space or a "D"
 };
 
 // Field n (1..25) of a record line prepared as the current cad_type says.

@@ -9,8 +9,9 @@ namespace orvane {
 namespace {
 
 // Text of a finite decimal real with nothing around it; false for anything else.
-bool parse_plain(std::string_view s, double& value) {
-  if (!s.empty() && s.front() == '+') {
+inline bool parse_plain(std::string_view s, double& value) {
+  if (s.empty()) return false;
+  if (s.front() == '+') {
     s.remove_prefix(1);
     if (!s.empty() && (s.front() == '+' || s.front() == '-')) return false;
   }
@@ -106,6 +107,11 @@ std::string str_general(double value) {
     exponent.remove_prefix(1);
   out += exponent;
   return out;
+}
+
+double plain_to_real(std::string_view field) {
+  double v = 0;
+  return parse_plain(field, v) ? v : 0;
 }
 
 double field_to_real(std::string_view field) {

@@ -24,6 +24,8 @@ std::string str_general(double value);
 double text_to_real(std::string_view text);
 // The same for a text that holds no spaces.
 double field_to_real(std::string_view field);
+// The same for a text that holds neither spaces nor a "D".
+double plain_to_real(std::string_view field);
 
 // Nearest integer, halves to the even neighbour; limited to the range of int, 0 for NaN.
 int round_int(double value);

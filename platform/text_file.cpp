@@ -112,12 +112,28 @@ bool TextFile::Eof() {
   return pos_ == end_ && !Fill();
 }
 
-std::size_t TextFile::Find(char c, std::size_t& cache) {
-  if (cache == kUnknown || cache < pos_) {
-    const void* hit = std::memchr(buffer_.get() + pos_, c, end_ - pos_);
+std::size_t TextFile::Find(char c, std::size_t from, std::size_t& cache) {
+  if (cache == kUnknown || cache < from) {
+    const void* hit = std::memchr(buffer_.get() + from, c, end_ - from);
     cache = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.get()) : end_;
   }
   return cache;
+}
+
+// The end of the line that starts at pos_: the first CR or LF, or end_.
+std::size_t TextFile::LineEnd() {
+  // Short lines (most lines of drawing files) are scanned directly.
+  const char* const b = buffer_.get();
+  const std::size_t quick = end_ - pos_ > 16 ? pos_ + 16 : end_;
+  std::size_t i = pos_;
+  while (i < quick && b[i] != '\n' && b[i] != '\r')
+    ++i;
+  if (i < quick || i == end_) return i;
+  // Longer ones by memchr; each end character's next position is remembered, so every byte
+  // is searched once even when a file uses only one of the two.
+  const std::size_t lf = Find('\n', i, next_lf_);
+  const std::size_t cr = Find('\r', i, next_cr_);
+  return lf < cr ? lf : cr;
 }
 
 void TextFile::ReadLn(std::string& line) {
@@ -125,16 +141,12 @@ void TextFile::ReadLn(std::string& line) {
   if (fd_ < 0) throw TextFileError(kIoNotOpen, "file not open");
   for (;;) {
     if (pos_ == end_ && !Fill()) return;
-    // Each end character's next position is remembered, so every byte is searched once even
-    // when a file uses only one of the two.
-    const std::size_t lf = Find('\n', next_lf_);
-    const std::size_t cr = Find('\r', next_cr_);
-    const std::size_t stop = lf < cr ? lf : cr;
+    const std::size_t stop = LineEnd();
     line.append(buffer_.get() + pos_, stop - pos_);
     pos_ = stop;
     if (stop == end_) continue;  // the line goes on in the next block
-    ++pos_;
-    if (stop == cr && (pos_ < end_ || Fill()) && buffer_[pos_] == '\n') ++pos_;
+    const char c = buffer_[pos_++];
+    if (c == '\r' && (pos_ < end_ || Fill()) && buffer_[pos_] == '\n') ++pos_;
     return;
   }
 }

@@ -45,7 +45,8 @@ class TextFile {
 
  private:
   bool Fill();  // a new block of the file into the buffer; false at the end of the file
-  std::size_t Find(char c, std::size_t& cache);  // next c from pos_, or end_
+  std::size_t Find(char c, std::size_t from, std::size_t& cache);  // next c, or end_
+  std::size_t LineEnd();
 
   int fd_ = -1;
   std::unique_ptr<char[]> buffer_;

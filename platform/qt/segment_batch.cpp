@@ -1,5 +1,6 @@
 #include "platform/qt/segment_batch.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -12,7 +13,7 @@ namespace {
 // the cut ends stay on the segment's line.
 constexpr double kFar = 1 << 20;
 
-bool far(int x1, int y1, int x2, int y2) {
+bool is_far(double x1, double y1, double x2, double y2) {
   return std::abs(x1) > kFar || std::abs(y1) > kFar || std::abs(x2) > kFar || std::abs(y2) > kFar;
 }
 
@@ -64,7 +65,7 @@ QPointF cosmetic_shift(int x1, int y1, int x2, int y2) {
 void SegmentBatch::add(int x1, int y1, int x2, int y2) {
   if (x1 == x2 && y1 == y2) return;  // only the end pixel, which is left out
   QPointF a(x1, y1), b(x2, y2);
-  const bool cut = far(x1, y1, x2, y2);
+  const bool cut = is_far(x1, y1, x2, y2);
   if (cut && !clip_far(a, b)) return;
   switch (placement_) {
     case Placement::kVector:

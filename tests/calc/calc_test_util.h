@@ -1,4 +1,4 @@
-// Helpers for the calculator tests: seeded random geometry and plane measures computed here,
+// Helpers for the calculator tests: seeded random geometry, and plane measures computed here
 // independently of the routines under test.
 #pragma once
 
@@ -12,6 +12,7 @@
 
 namespace calc_test {
 
+namespace calc = orvane::calc;
 using orvane::TDArc;
 using orvane::TDLine;
 using orvane::TDPoint;
@@ -23,31 +24,6 @@ inline TDPoint along(const TDPoint& p, double dist, double degrees) {
   const double r = degrees * std::numbers::pi / 180;
   return TDPoint{p.x + dist * std::cos(r), p.y + dist * std::sin(r), p.z};
 }
-
-class Random {
- public:
-  explicit Random(unsigned seed) : engine_(seed) {}
-  double uniform(double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(engine_); }
-  TDPoint point(double extent = 10) {
-    return TDPoint{uniform(-extent, extent), uniform(-extent, extent), 0};
-  }
-  // A direction in degrees kept at least a degree away from the vertical, where the slope form
-  // of the line routines is approximate by design.
-  double slanted_angle() {
-    for (;;) {
-      const double a = uniform(0, 360);
-      if (std::abs(std::fmod(a, 180.0) - 90) > 1) return a;
-    }
-  }
-  // A segment of 1 to 10 units in a slanted direction.
-  TDLine line() {
-    const TDPoint start = point();
-    return TDLine{start, along(start, uniform(1, 10), slanted_angle())};
-  }
-
- private:
-  std::mt19937 engine_;
-};
 
 inline double dist(const TDPoint& a, const TDPoint& b) {
   return std::hypot(a.x - b.x, a.y - b.y);
@@ -63,17 +39,41 @@ inline double line_distance(const TDPoint& p, const TDLine& l) {
   return std::abs(side_distance(p, l));
 }
 
-// Angle between two lines' directions in degrees, 0 to 90.
+// Angle between the directions of two lines in degrees, 0 to 90.
 inline double crossing_angle(const TDLine& a, const TDLine& b) {
-  const double da = std::atan2(a.p2.y - a.p1.y, a.p2.x - a.p1.x);
-  const double db = std::atan2(b.p2.y - b.p1.y, b.p2.x - b.p1.x);
-  const double d = std::abs(std::remainder(da - db, std::numbers::pi));
-  return d * 180 / std::numbers::pi;
+  const double d =
+      std::atan2(a.p2.y - a.p1.y, a.p2.x - a.p1.x) - std::atan2(b.p2.y - b.p1.y, b.p2.x - b.p1.x);
+  return std::abs(std::remainder(d, std::numbers::pi)) * 180 / std::numbers::pi;
 }
+
+class Random {
+ public:
+  explicit Random(unsigned seed) : engine_(seed) {}
+  double uniform(double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(engine_); }
+  TDPoint point(double extent = 10) {
+    return TDPoint{uniform(-extent, extent), uniform(-extent, extent), 0};
+  }
+  // A direction at least a degree away from the vertical, where the slope form of the line
+  // routines is approximate by design.
+  double slanted_angle() {
+    double a = 0;
+    do {
+      a = uniform(0, 360);
+    } while (std::abs(std::fmod(a, 180.0) - 90) <= 1);
+    return a;
+  }
+  // A segment of 1 to 10 units in a slanted direction.
+  TDLine line() {
+    const TDPoint start = point();
+    return TDLine{start, along(start, uniform(1, 10), slanted_angle())};
+  }
+
+ private:
+  std::mt19937 engine_;
+};
 
 }  // namespace calc_test
 
-// Checks x and y of a point.
 #define EXPECT_XY_NEAR(p, ex, ey, tol) \
   do {                                 \
     EXPECT_NEAR((p).x, (ex), (tol));   \

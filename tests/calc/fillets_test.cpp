@@ -1,15 +1,12 @@
 #include "calc/fillets.h"
 
-#include <gtest/gtest.h>
-
 #include "calc_test_util.h"
 
 namespace {
 
-namespace calc = orvane::calc;
 using namespace calc_test;
 
-TEST(CalcFillets, FilletOfTheAxes) {
+TEST(CalcFillets, FilletOfTheAxesAndOfParallels) {
   TDArc a;
   ASSERT_EQ(calc::arc_tangent_2_lines({{0, 0, 0}, {10, 0, 0}}, {{0, 0, 0}, {0, 10, 0}}, 1, 0, 90,
                                       {3, 2, 0}, {2, 3, 0}, a),
@@ -17,10 +14,8 @@ TEST(CalcFillets, FilletOfTheAxes) {
   // The Y axis is vertical, which the slope form resolves to about 1e-6.
   EXPECT_XY_NEAR(a.center, 1, 1, 1e-5);
   EXPECT_EQ(a.radius, 1);
-}
-
-TEST(CalcFillets, ParallelLinesAre902AndKeepTheCentre) {
-  TDArc a{{7, 7, 7}, 7, 7, 7};
+  // Parallel lines: 902, and only the centre stays as it was.
+  a = TDArc{{7, 7, 7}, 7, 7, 7};
   EXPECT_EQ(calc::arc_tangent_2_lines({{0, 0, 0}, {10, 0, 0}}, {{0, 3, 0}, {10, 3, 0}}, 1, 10, 20,
                                       {1, 1, 0}, {1, 1, 0}, a),
             902);

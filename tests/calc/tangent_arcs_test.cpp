@@ -1,7 +1,5 @@
 #include "calc/tangent_arcs.h"
 
-#include <gtest/gtest.h>
-
 #include "calc/element_arcs.h"
 #include "calc/elements.h"
 #include "calc_test_util.h"
@@ -9,7 +7,6 @@
 
 namespace {
 
-namespace calc = orvane::calc;
 using namespace calc_test;
 
 // An element in element memory, freed at the end of the test.

@@ -142,4 +142,28 @@ TEST_F(OrvaneElements, ClearFillsThePlotWindowWithTheBackground) {
   EXPECT_EQ(pixel(140, 50), kLime);  // beyond the plot window
 }
 
+TEST_F(OrvaneElements, ExposureAndRepaintRunPaintWhileDrawingOnlyCopiesTheImage) {
+  int paints = 0;
+  widget->OnPaint = [&](TOrvane*) { ++paints; };
+  widget->DrawLine(-10, 0, 0, 10, 0, 0);
+  QApplication::processEvents();  // the repaint it asked for
+  EXPECT_EQ(paints, 0);
+  EXPECT_EQ(pixel(100, 50), kLime);
+  widget->Repaint();
+  EXPECT_EQ(paints, 1);
+  EXPECT_EQ(pixel(100, 50), kBlack);
+  widget->resize(300, 120);
+  QApplication::processEvents();
+  EXPECT_EQ(paints, 2);
+  EXPECT_EQ(widget->backing_image().size(), QSize(300, 120));
+}
+
+TEST_F(OrvaneElements, HiddenWidgetSizesItsImageWhenFirstDrawnOn) {
+  TOrvane hidden;
+  hidden.resize(30, 20);  // no resize event while hidden
+  hidden.SetBackgroundColor(0x0000FF);
+  EXPECT_EQ(hidden.backing_image().size(), QSize(30, 20));
+  EXPECT_EQ(hidden.backing_image().pixel(29, 19) & 0xFFFFFF, kRed);
+}
+
 }  // namespace

@@ -17,8 +17,8 @@ class OrvanePicking : public OrvaneTest {
  protected:
   void SetUp() override {
     OrvaneTest::SetUp();
-    widget->OnPick = [this](TOrvane* sender, int n, const TDPoint& near_end,
-                            const TDPoint& far_end, const TDPoint& mid, const TDPoint& closest) {
+    widget->OnPick = [this](TOrvane* sender, int n, const TDPoint& near_end, const TDPoint& far_end,
+                            const TDPoint& mid, const TDPoint& closest) {
       EXPECT_EQ(sender, widget.get());
       picks.push_back({n, near_end, far_end, mid, closest});
     };
@@ -87,7 +87,7 @@ TEST_F(OrvanePicking, PickReleaseLeavesAPanRunning) {
 
 TEST_F(OrvanePicking, IsometricWindowPicksLinesButNeverPoints) {
   widget->SetView(vISO);
-  widget->SetViewSize(20);  // the isometric window at 5 pixels per unit, origin (100, 50)
+  widget->SetViewSize(20);     // the isometric window at 5 pixels per unit, origin (100, 50)
   widget->MakePoint(0, 0, 0);  // shown at (100, 50)
   widget->Pick();
   click({100, 50});

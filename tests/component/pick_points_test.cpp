@@ -25,6 +25,8 @@ TEST_F(PickPoints, LineEndpointByMode) {
   ASSERT_TRUE(get_endpoint(h, 140, 100, p));
   expect_point(p, 5, 0, 3);
   expect_point(global_farend_point, -5, 0, 1);
+  ASSERT_TRUE(get_endpoint(h, 100, 100, p));  // equally far from both ends: the first
+  expect_point(p, -5, 0, 1);
   type_of_pick = 12;
   ASSERT_TRUE(get_endpoint(h, 120, 90, p));  // model (2, 1)
   expect_point(p, 2, 0, 0, 1e-5);

@@ -211,28 +211,28 @@ TEST_F(ExchangeCorpusTest, EveryForeignFileLoadsTheSameDrawingTwiceWithAPlausibl
 }
 
 TEST_F(ExchangeCorpusTest, KnownForeignFilesGiveTheirEntities) {
-  const std::string dxf = "/work/shared/corpus/dxf/";
-  ASSERT_TRUE(read_dxf2(dxf + "deb-openscad__testdata_arc.dxf"));
-  ASSERT_EQ(live_elements(), 3);
-  const TElement& arc = element(1);
-  EXPECT_EQ(arc.element_type, kArc);
-  EXPECT_EQ(arc.values[3], 100);
-  EXPECT_EQ(arc.values[5], 90);
-  EXPECT_EQ(arc.color, clLime);  // colour 256, "by layer"
-  EXPECT_EQ(arc.layer, 1);
-  ASSERT_TRUE(read_dxf2(dxf + "ezdxf__R12_with_trash_beyond_EOF.dxf"));
-  ASSERT_EQ(live_elements(), 1);
-  EXPECT_EQ(element(1).values[3], 1.5);
-  EXPECT_EQ(element(1).values[5], 360);
-  const std::string iges = "/work/shared/corpus/iges/";
-  ASSERT_TRUE(read_iges(iges + "pyiges-bench__116-000.igs"));
-  ASSERT_EQ(live_elements(), 1);
-  EXPECT_EQ(element(1).values[0], 18);
-  EXPECT_EQ(element(1).values[1], 15.25);
-  ASSERT_TRUE(read_iges(iges + "pyiges-bench__f110x.igs"));
-  ASSERT_EQ(live_elements(), 2);
-  EXPECT_EQ(element(2).values[0], 4.099);
-  EXPECT_EQ(element(2).values[4], 1.2049);
+  struct Known {
+    std::string file;
+    int count;  // elements read
+    int n;      // an element and its values
+    std::vector<double> values;
+  };
+  const std::vector<Known> known = {
+      {"dxf/deb-openscad__testdata_arc.dxf", 3, 1, {0, 0, 0, 100, 0, 90}},
+      {"dxf/ezdxf__R12_with_trash_beyond_EOF.dxf", 1, 1, {0, 0, 0, 1.5, 0, 360}},
+      {"iges/pyiges-bench__116-000.igs", 1, 1, {18, 15.25, 0, 0, 0, 0}},
+      {"iges/pyiges-bench__f110x.igs", 2, 2, {4.099, 2.2049, 0, 5.224, 1.2049, 0}},
+      // The second point's comment runs over three records; the third point's pointer is 5.
+      {"iges/occt-github__bug27069_points-with-comments.igs", 3, 5, {30, 40, 50, 0, 0, 0}}};
+  for (const Known& k : known) {
+    const std::string file = "/work/shared/corpus/" + k.file;
+    ASSERT_TRUE(k.file[0] == 'd' ? read_dxf2(file) : read_iges(file)) << file;
+    EXPECT_EQ(live_elements(), k.count) << file;
+    const TElement& e = element(k.n);
+    EXPECT_EQ(std::vector<double>(e.values, e.values + 6), k.values) << file;
+    EXPECT_EQ(e.layer, 1) << file;
+  }
+  EXPECT_TRUE(metric_machine);  // the last file's units are millimetres
 }
 
 }  // namespace

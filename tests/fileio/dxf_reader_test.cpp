@@ -17,9 +17,10 @@ std::string dxf(const std::vector<std::string>& lines) {
   return text;
 }
 
+// The six values of element n; none when there is no such element.
 std::vector<double> values(int n) {
-  const TElement& e = FileioTest::element(n);
-  return {e.values, e.values + 6};
+  const TElement* e = lock_element(n);
+  return e ? std::vector<double>(e->values, e->values + 6) : std::vector<double>();
 }
 
 // A polyline through (0,0), (4,0), (4,3); the second and third vertices red and blue, the

@@ -82,6 +82,18 @@ TEST_F(TextFileTest, LinesLongerThanTheBufferAndEndsAcrossItsEdgeStayWhole) {
   EXPECT_EQ(lines_of(write("edge", "a\n" + edge + "\r\nb")), (Lines{"a", edge, "b"}));
 }
 
+TEST_F(TextFileTest, ManyLongLinesSplitTheSameWithEveryLineEnd) {
+  Lines expected;
+  for (int i = 0; i < 20000; ++i)
+    expected.push_back(std::string(40 + i % 70, 'a' + i % 26));
+  for (const std::string end : {"\r\n", "\n", "\r"}) {
+    std::string bytes;
+    for (const std::string& l : expected)
+      bytes += l + end;
+    EXPECT_EQ(lines_of(write("many", bytes)), expected) << end.size();
+  }
+}
+
 TEST_F(TextFileTest, NulBytesAreKeptInTheLine) {
   const std::string bytes("a\0b\nc", 5);
   EXPECT_EQ(lines_of(write("nul", bytes)), (Lines{std::string("a\0b", 3), "c"}));

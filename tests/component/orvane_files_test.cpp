@@ -1,0 +1,75 @@
+// Loading, merging and saving through the widget: the drawing round-trips, loading fits every
+// window and keeps the current one, merging leaves the zoom alone.
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+
+#include "tests/component/orvane_fixture.h"
+
+using namespace orvane;
+
+namespace {
+
+class OrvaneFiles : public OrvaneTest {
+ protected:
+  std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+  QTemporaryDir dir;
+};
+
+std::string text_of(const std::string& file) {
+  std::ifstream in(file);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Extents x -10..10, y -5..5. Window 1 starts at 5 pixels per unit, the others at the start-up
+// scale of 1 with origin (10, 10): both first passes differ, both second passes end with the
+// larger span at 90 pixels, a height of 10 * 100 / 90 in every window.
+TEST_F(OrvaneFiles, LoadFitsEveryWindowToTheDrawingAndKeepsTheCurrentOne) {
+  widget->MakeLine(-10, -5, 0, 10, 5, 0);
+  widget->SetCadType(1);
+  widget->SaveToFile(path("a.cdl"));
+  widget->ClearElements();
+  widget->SetView(vFRONT);
+  int zooms = 0;
+  widget->OnZoom = [&](TOrvane*, double, double, double) { ++zooms; };
+
+  widget->LoadFromFile(path("a.cdl"));
+  EXPECT_EQ(current_plot_window, 2);
+  for (int w = 1; w <= 4; ++w)
+    EXPECT_NEAR(view_height[w], 100.0 / 9, 1e-9) << "window " << w;
+  EXPECT_EQ(zooms, 0);
+  int lines = 0;
+  for (int n = 1; n <= widget->GetLastElement(); ++n) {
+    const TElement e = widget->GetElement(n);
+    if (e.element_type != kLine) continue;
+    ++lines;
+    EXPECT_EQ(e.values[3], 10);
+  }
+  EXPECT_EQ(lines, 1);
+}
+
+TEST_F(OrvaneFiles, MergeAddsTheFileAndLeavesTheZoom) {
+  widget->MakePoint(1, 2, 0);
+  widget->SaveToFile(path("p.cdl"));
+  widget->SetViewSize(30);
+  const int before = widget->GetLastElement();
+  widget->MergeFile(path("p.cdl"));
+  EXPECT_GT(widget->GetLastElement(), before);
+  EXPECT_EQ(widget->GetViewSize(), 30);
+  EXPECT_FALSE(merge_cad);
+}
+
+TEST_F(OrvaneFiles, SaveWritesTheFormatCadTypeNames) {
+  widget->MakeLine(0, 0, 0, 1, 1, 0);
+  widget->SetCadType(2);
+  widget->SaveToFile(path("d.cdl"));  // the name's extension plays no part
+  EXPECT_NE(text_of(path("d.cdl")).find("ENTITIES"), std::string::npos);
+  widget->SetCadType(4);  // no TVG writer: CDL
+  widget->SaveToFile(path("t.tvg"));
+  EXPECT_EQ(text_of(path("t.tvg")).find("ENTITIES"), std::string::npos);
+  EXPECT_FALSE(text_of(path("t.tvg")).empty());
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#include "tests/fuzz/fuzz_support.h"
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "core/core.h"
+#include "fileio/fileio.h"
+
+namespace orvane::fuzz {
+
+namespace {
+
+std::string scratch(const char* name) {
+  return "/tmp/orvane-fuzz-" + std::to_string(::getpid()) + "-" + name;
+}
+
+void check(bool ok, const char* what) {
+  if (ok) return;
+  std::fprintf(stderr, "inconsistent drawing: %s\n", what);
+  __builtin_trap();
+}
+
+// Every stored element has a known type, finite values within the store's range and a layer
+// the store allows; the table covers last_element_number; the file is closed.
+void check_drawing() {
+  check(!cdlinfile.IsOpen(), "file left open");
+  check(last_element_number >= 0 && last_element_number < static_cast<int>(element_handle.size()),
+        "table smaller than last_element_number");
+  for (int n = 1; n <= last_element_number; ++n) {
+    const TElement* e = lock_element(n);
+    if (e == nullptr || (n == 1 && e->element_type == kNoElement)) continue;  // start-up entry
+    check(e->element_type >= kPoint && e->element_type <= kArc, "unknown element type");
+    for (double v : e->values)
+      check(std::isfinite(v), "value not finite");
+    check(std::abs(e->values[0]) <= max_element_value, "x beyond the range");
+    check(e->layer >= 1 && e->layer <= 254, "layer out of range");
+  }
+}
+
+}  // namespace
+
+void load_input(const uint8_t* data, std::size_t size, int type) {
+  startup();
+  const std::string file = scratch("input");
+  if (std::FILE* f = std::fopen(file.c_str(), "wb")) {
+    std::fwrite(data, 1, size, f);
+    std::fclose(f);
+  }
+  cad_type = type;
+  merge_cad = false;
+  make_cad(file);
+  check_drawing();
+  ::unlink(file.c_str());
+}
+
+void save_and_reload(int type) {
+  const std::string file = scratch("saved");
+  cad_type = type;
+  check(save_cad(file), "saving failed");
+  cad_type = type;
+  make_cad(file);
+  check_drawing();
+  ::unlink(file.c_str());
+}
+
+}  // namespace orvane::fuzz
