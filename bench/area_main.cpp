@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
   bench::run_benchmarks();
   std::vector<bench::Limit> limits = bench::extra_limits();
   for (const bench::LimitSource& source : bench::limit_sources())
-    for (const bench::Limit& l : source()) limits.push_back(l);
+    for (const bench::Limit& l : source())
+      limits.push_back(l);
   return bench::report(limits) ? 0 : 1;
 }

@@ -4,7 +4,6 @@
 
 #include "bench/limits.h"
 
-
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   // Memory first, while the arena holds nothing from earlier runs.

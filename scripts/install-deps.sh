@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-tools-dev
   libjpeg62-turbo-dev libgif-dev
   poppler-utils xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()
