@@ -201,8 +201,7 @@ TEST_F(ExchangeCorpusTest, EveryForeignFileLoadsTheSameDrawingTwiceWithAPlausibl
   int files = 0;
   for (const char* folder : {"dxf", "iges"}) {
     const auto reader = std::string(folder) == "dxf" ? read_dxf2 : read_iges;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(kCorpus + "/" + folder)) {
+    for (const auto& entry : std::filesystem::directory_iterator(kCorpus + "/" + folder)) {
       const std::string file = entry.path().string();
       startup();
       ASSERT_TRUE(reader(file)) << file;
