@@ -84,8 +84,9 @@ class CdlLoad {
   TColor color(int n) const { return set_cdl_color(fields_.rounded(n)); }
   void read_view();
   void make_line(int color_field);
-  void make_arc();
-  void make_circle();
+  // False when the radius is not positive: the record makes nothing and ends the line.
+  bool make_arc();
+  bool make_circle();
   void make_point(int color_field);
 
   RecordFields fields_;
@@ -128,25 +129,27 @@ void CdlLoad::make_line(int color_field) {
                0);
 }
 
-void CdlLoad::make_arc() {
+bool CdlLoad::make_arc() {
   const RecordFields& f = fields_;
   const double radius = f.real(4);
-  if (!(radius > 0)) return;
+  if (!(radius > 0)) return false;
   double end = f.real(6);
   if (std::abs(end) < 0.0001) end = 0;
   make_element(next_number(), kArc, f.real(1), f.real(2), f.real(3), radius, f.real(5), end,
                color(8), f.rounded(10), layer(9), 0, arc_view_number(f.rounded(7)));
+  return true;
 }
 
-void CdlLoad::make_circle() {
+bool CdlLoad::make_circle() {
   const RecordFields& f = fields_;
   const double radius = f.real(4);
-  if (!(radius > 0)) return;
+  if (!(radius > 0)) return false;
   double x = f.real(1), y = f.real(2), z = f.real(3);
   int view = arc_view_number(f.rounded(5));
   fix_circle(x, y, z, view, view);
   make_element(next_number(), kArc, x, y, z, radius, 0, 360, color(6), f.rounded(8), layer(7), 0,
                view);
+  return true;
 }
 
 void CdlLoad::make_point(int color_field) {
@@ -156,7 +159,8 @@ void CdlLoad::make_point(int color_field) {
 }
 
 // One line may make several elements: LINE, ARC, CIRCLE and POINT each make theirs, in that
-// order, unless SPLINE, VLINE or VPOINT ends the line first.
+// order, unless SPLINE, VLINE, VPOINT or an arc or circle without a positive radius ends the
+// line first.
 void CdlLoad::examine(std::string_view line) {
   const unsigned found = keywords_in(line);
   if (found == 0) return;
@@ -168,8 +172,8 @@ void CdlLoad::examine(std::string_view line) {
     return;
   }
   if (found & kLineWord) make_line(7);
-  if (found & kArcWord) make_arc();
-  if (found & kCircleWord) make_circle();
+  if ((found & kArcWord) && !make_arc()) return;
+  if ((found & kCircleWord) && !make_circle()) return;
   if (found & kVpoint) {
     make_point(5);
     return;

@@ -15,7 +15,7 @@ namespace orvane {
 bool read_dxf2(const std::string& file_name);
 
 // Writes every undeleted point, line, arc and circle. False when the file cannot be made or any
-// write fails; the file that was there is then left as it was.
+// write fails; the file that was there and cdl_filename are then left as they were.
 bool write_dxf(const std::string& file_name);
 
 // One output line followed by CR LF.

@@ -1,4 +1,5 @@
 #include <array>
+#include <new>
 #include <string>
 
 #include "core/colors.h"
@@ -286,6 +287,8 @@ bool read_dxf2(const std::string& file_name) {
   if (!merge_cad) destroy_all_elements();
   try {
     DxfReader().run();
+  } catch (const std::bad_alloc&) {
+    mem_full = true;  // a line too long to hold: keep what was read
   } catch (...) {
     // A read error of the file layer goes to the caller with the drawing left consistent.
     cdlinfile.Close();

@@ -75,7 +75,6 @@ void write_dxf_entity(AtomicTextWriter& file, const TElement& element) {
 bool write_dxf(const std::string& file_name) {
   AtomicTextWriter file;
   if (!file.Open(file_name)) return false;
-  cdl_filename = file_name;
   for (const char* line : {"  0", "SECTION", "  2", "ENTITIES", "  0"})
     fwriteln(file, line);
   std::string text;
@@ -90,7 +89,10 @@ bool write_dxf(const std::string& file_name) {
   }
   for (const char* line : {"ENDSEC", "0", "EOF"})
     fwriteln(file, line);
-  return file.Commit();
+  // The drawing takes the file's name only once the file holds it.
+  if (!file.Commit()) return false;
+  cdl_filename = file_name;
+  return true;
 }
 
 }  // namespace orvane

@@ -17,7 +17,7 @@ bool read_iges(const std::string& file_name);
 // Writes every undeleted point, line and arc with the Start, Global, Directory Entry, Parameter
 // Data and Terminate sections. False when the file cannot be made, any write fails or the
 // drawing needs more records than seven-digit sequence numbers can count; the file that was
-// there is then left as it was.
+// there and cdl_filename are then left as they were.
 bool write_iges(const std::string& file_name);
 
 // IGES colour number of a colour value: black 0, red 2, lime 3, blue 4, yellow 5, fuchsia 6,

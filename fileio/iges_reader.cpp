@@ -130,13 +130,19 @@ class IgesReader {
   void parameter_record(const std::string& first) {
     int number = val_int(columns(first, 74, 7));
     const std::string entry(columns(first, 65, 8));
-    record_.assign(parameter_text(first));
-    while (record_.find(';') == std::string::npos && next_line(next_)) {
+    std::string_view piece = parameter_text(first);
+    record_.assign(piece);
+    // Only each new piece is searched for the semicolon, so that a record continued over many
+    // lines is still read in one pass.
+    bool complete = piece.find(';') != std::string_view::npos;
+    while (!complete && next_line(next_)) {
       if (section_of(next_) != 'P' || columns(next_, 65, 8) != entry) {
         put_back(next_);
         break;
       }
-      record_.append(parameter_text(next_));
+      piece = parameter_text(next_);
+      complete = piece.find(';') != std::string_view::npos;
+      record_.append(piece);
     }
     fields_.assign(record_, 3);
     Geometry geometry;
@@ -221,6 +227,8 @@ bool read_iges(const std::string& file_name) {
   if (error) size = 0;
   try {
     IgesReader(size).run();
+  } catch (const std::bad_alloc&) {
+    mem_full = true;  // a line too long to hold: keep what was read
   } catch (...) {
     // A read error of the file layer goes to the caller with the drawing left consistent.
     cdlinfile.Close();

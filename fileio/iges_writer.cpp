@@ -207,9 +207,11 @@ class IgesWriter {
 bool write_iges(const std::string& file_name) {
   AtomicTextWriter file;
   if (!file.Open(file_name)) return false;
-  cdl_filename = file_name;
   if (!IgesWriter(file).write(file_name)) return false;  // the temporary file is removed
-  return file.Commit();
+  // The drawing takes the file's name only once the file holds it.
+  if (!file.Commit()) return false;
+  cdl_filename = file_name;
+  return true;
 }
 
 }  // namespace orvane

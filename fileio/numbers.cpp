@@ -23,13 +23,15 @@ inline bool parse_plain(std::string_view s, double& value) {
   return true;
 }
 
-// mantissa x 10^exponent. A whole exponent is handed to the decimal parser, so that 1.5D-3 is
-// exactly the double of 1.5E-3; any other exponent is applied as a power of ten.
+// mantissa x 10^exponent. A whole exponent on a mantissa without one of its own is handed to the
+// decimal parser, so that 1.5D-3 is exactly the double of 1.5E-3; otherwise (1D2.5, 1E2D1) the
+// exponent is applied as a power of ten.
 double with_d_exponent(std::string_view mantissa, std::string_view exponent) {
   double m = 0;
   double e = 0;
   if (!parse_plain(mantissa, m) || !parse_plain(exponent, e)) return 0;
-  if (e == std::trunc(e) && std::abs(e) < 100000 && mantissa.size() < 400) {
+  const bool plain_mantissa = mantissa.find_first_of("eE") == std::string_view::npos;
+  if (plain_mantissa && e == std::trunc(e) && std::abs(e) < 100000 && mantissa.size() < 400) {
     char text[420];
     char* end = std::copy(mantissa.begin(), mantissa.end(), text);
     *end++ = 'e';

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace orvane {
@@ -49,6 +50,17 @@ int open_error_code(int err, const std::string& name) {
     default:
       return kIoReadError;
   }
+}
+
+// The file that writing to name replaces: the file a symbolic link names, not the link.
+std::string write_target(const std::string& name) {
+  struct stat st;
+  if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return name;
+  char* resolved = ::realpath(name.c_str(), nullptr);
+  if (resolved == nullptr) return name;
+  std::string target(resolved);
+  std::free(resolved);
+  return target;
 }
 
 }  // namespace
@@ -161,8 +173,14 @@ AtomicTextWriter::~AtomicTextWriter() {
   if (fd_ >= 0) Discard();
 }
 
-bool AtomicTextWriter::Open(const std::string& target) {
+bool AtomicTextWriter::Open(const std::string& name) {
   if (fd_ >= 0) return false;
+  const std::string target = write_target(name);
+  // A file that may not be written is refused, as opening it for writing would be.
+  if (::faccessat(AT_FDCWD, target.c_str(), F_OK, AT_EACCESS) == 0 &&
+      ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    return false;
+  }
   const std::size_t slash = target.rfind('/');
   const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
   const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);

@@ -58,7 +58,7 @@ class TextFile {
 };
 
 // Writes a file atomically: lines go to a temporary file in the target's folder, which replaces
-// the target only on Commit.
+// the target only on Commit. A target that is a symbolic link stands for the file it names.
 class AtomicTextWriter {
  public:
   AtomicTextWriter() = default;
@@ -66,7 +66,8 @@ class AtomicTextWriter {
   AtomicTextWriter(const AtomicTextWriter&) = delete;
   AtomicTextWriter& operator=(const AtomicTextWriter&) = delete;
 
-  // False when the temporary file cannot be made (or a writer is already open).
+  // False when the temporary file cannot be made, the target exists but may not be written, or
+  // a writer is already open.
   bool Open(const std::string& target);
   bool IsOpen() const { return fd_ >= 0; }
   void WriteLn(std::string_view line);  // the line plus CR LF

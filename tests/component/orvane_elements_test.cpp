@@ -84,6 +84,17 @@ TEST_F(OrvaneElements, AfterClearElementsTheTableComesBackInItsStartState) {
   EXPECT_EQ(widget->GetElement(2).element_type, kPoint);
 }
 
+TEST_F(OrvaneElements, AfterClearElementsAPickOrADragBringsTheTableBack) {
+  widget->ClearElements();
+  widget->Pick();
+  QTest::mouseClick(widget.get(), Qt::LeftButton, Qt::NoModifier, {100, 50});
+  EXPECT_EQ(element_handle.size(), 2u);
+  widget->ClearElements();
+  drag(Qt::LeftButton, Qt::ControlModifier, {100, 50}, {110, 50});
+  EXPECT_EQ(element_handle.size(), 2u);
+  EXPECT_EQ(widget->MakePoint(0, 0, 0), 2);
+}
+
 TEST_F(OrvaneElements, DestroyingAWidgetEmptiesTheDrawingForEveryWidget) {
   auto second = make_widget();
   second->MakeLine(0, 0, 0, 1, 1, 0);

@@ -68,6 +68,26 @@ TEST_F(OrvaneMouse, RotatingInTheIsometricWindowIsRememberedForIt) {
   EXPECT_DOUBLE_EQ(view_y, 1);
 }
 
+// A line drawn but not stored (row 20) shows whether a move replotted the picture.
+TEST_F(OrvaneMouse, RotatingRedrawsTheFrameExceptInTheTopWindow) {
+  int fired = 0;
+  widget->OnChangeView = [&](TOrvane*, TDView) { ++fired; };
+  widget->DrawLine(-10, 6, 0, 10, 6, 0);
+  QTest::mousePress(widget.get(), Qt::LeftButton, Qt::AltModifier, {100, 50});
+  move({100, 58}, Qt::LeftButton, Qt::AltModifier);
+  EXPECT_DOUBLE_EQ(view_x, -70 + 1 + 360);  // the start-up angle, one degree on, folded
+  EXPECT_EQ(fired, 1);
+  EXPECT_EQ(pixel(100, 20), kLime);
+  widget->SetView(vFRONT);
+  widget->SetViewSize(20);  // the front window at the fixture's scale
+  widget->DrawLine(-10, 0, 6, 10, 0, 6);
+  ASSERT_EQ(pixel(100, 20), kLime);
+  move({100, 66}, Qt::LeftButton, Qt::AltModifier);
+  EXPECT_EQ(fired, 4);  // SetView and SetViewSize fired too
+  EXPECT_EQ(pixel(100, 20), kBlack);
+  QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::AltModifier, {100, 66});
+}
+
 // Elements 2 to 201 lie on row 10, element 202 on row 80: a drag frame shows only the first 200.
 TEST_F(OrvaneMouse, DraggingShowsTheFirst200ElementsAndTheReleaseAllOfThem) {
   for (int i = 0; i < 200; ++i)

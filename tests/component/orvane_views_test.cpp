@@ -73,6 +73,22 @@ TEST_F(OrvaneViews, AxisRotationsFireWithoutRedrawing) {
   EXPECT_EQ(pixel(100, 50), kBlack);  // the line made is not drawn yet
 }
 
+// The line on row 50 shows in the picture only once a redraw has plotted it.
+TEST_F(OrvaneViews, ZoomsFireAfterTheirRedrawAndViewChangesBeforeIt) {
+  widget->MakeLine(-10, 0, 0, 10, 0, 0);
+  std::vector<QRgb> seen;
+  widget->OnZoom = [&](TOrvane*, double, double, double) { seen.push_back(pixel(100, 50)); };
+  widget->OnChangeView = [&](TOrvane*, TDView) { seen.push_back(pixel(100, 50)); };
+  widget->ZoomHalf();
+  widget->SetVisibleLayer(1, false);
+  widget->SetView(vTOP);
+  widget->SetVisibleLayer(1, true);
+  widget->SetViewSize(20);
+  widget->SetVisibleLayer(1, false);
+  widget->RotateView(0, 0, 0);
+  EXPECT_EQ(seen, (std::vector<QRgb>{kLime, kLime, kBlack, kLime}));
+}
+
 TEST_F(OrvaneViews, ZoomCommandsReportHalfTheViewSizeAndTheCentre) {
   widget->ZoomDouble();
   EXPECT_EQ(widget->GetViewSize(), 10);

@@ -101,6 +101,34 @@ TEST_F(PickSearch, IsometricWindowPicksProjectedLinesButNoPoints) {
   EXPECT_EQ(chosen_at(119, 90), 0);
 }
 
+TEST_F(PickSearch, IsometricLinesAreTestedWithTheCurrentRotation) {
+  window(4);
+  view_x = 0, view_y = 0, view_z = 90;  // view (u, v) = (-y, x)
+  set_coefficiants();
+  const int l = line(0, -5, 2, 0, 5, 2);  // drawn from view (5, 0) to (-5, 0)
+  ASSERT_TRUE(pick_at(130, 104));         // view (3, -0.4)
+  EXPECT_EQ(number, l);
+  expect_point(near_end, 0, -5, 2);
+  expect_point(far_end, 0, 5, 2);
+  EXPECT_EQ(chosen_at(100, 130), 0);  // view (0, -3)
+}
+
+// The search itself leaves the far end alone: only the end pick of a line or an arc sets it.
+TEST_F(PickSearch, PointPickRepeatsTheFarEndOfTheLastEndPick) {
+  const int p = point(1, 2, 3);   // pixel (110, 80)
+  arc(1, 2, 0.5, 0, 360);         // its circle passes 4 pixels from (111, 80)
+  line(5, -5, 1, 5, 5, 2);        // pixel column 150
+  ASSERT_TRUE(pick_at(111, 80));  // the point wins over the arc
+  EXPECT_EQ(number, p);
+  expect_point(far_end, 0, 0, 0);  // no end pick yet
+  ASSERT_TRUE(pick_at(150, 140));  // model (5, -4): the line's first end is nearer
+  expect_point(far_end, 5, 5, 2);
+  ASSERT_TRUE(pick_at(111, 80));
+  expect_point(near_end, 1, 2, 3);
+  expect_point(mid, 1, 2, 3);
+  expect_point(far_end, 5, 5, 2);
+}
+
 TEST_F(PickSearch, TypesFiveSixSevenNineRankBehindEveryRealHit) {
   retype(point(0, 0), 5);
   retype(point(0, 0), 6);

@@ -87,10 +87,11 @@ TEST_F(CdlReaderTest, ViewRecordsStoreCoefficientsColumnByColumn) {
   EXPECT_EQ(live_elements(), 0);
 }
 
-TEST_F(CdlReaderTest, ArcsAndCirclesWithoutPositiveRadiusMakeNothing) {
-  ASSERT_EQ(
-      load(write_file("r.cdl", "ARC    0,0,0,-1,0,90,1,1,1,1\r\nCIRCLE 0,0,0,0,1,1,1,1\r\n"), 1),
-      0);
+TEST_F(CdlReaderTest, ArcsAndCirclesWithoutPositiveRadiusMakeNothingAndEndTheLine) {
+  const std::string text =
+      "ARC    0,0,0,-1,0,90,1,1,1,1\r\nCIRCLE 0,0,0,0,1,1,1,1\r\n"
+      "ARC CIRCLE POINT 0,0,0,-1,1,1,1,1\r\nCIRCLE POINT 0,0,0,0,1,1,1,1\r\n";
+  ASSERT_EQ(load(write_file("r.cdl", text), 1), 0);
   EXPECT_EQ(live_elements(), 0);
   EXPECT_EQ(last_element_number, 1);  // no number was used up
 }

@@ -85,10 +85,12 @@ TEST_F(DxfWriterTest, AFailedWriteReturnsFalseAndLeavesTheOldFile) {
   rlimit small = saved;
   small.rlim_cur = 4096;
   setrlimit(RLIMIT_FSIZE, &small);
+  cdl_filename = "before";
   const bool written = write_dxf(old);
   setrlimit(RLIMIT_FSIZE, &saved);
   EXPECT_FALSE(written);
   EXPECT_EQ(read_file(old), "old contents");
+  EXPECT_EQ(cdl_filename, "before");
   EXPECT_TRUE(write_dxf(old));
   EXPECT_GT(read_file(old).size(), 4096u);
 }

@@ -32,9 +32,10 @@ std::string entry(int t, int p, int c, int l, int sequence) {
   return rec(first, 'D', sequence) + rec(second, 'D', sequence + 1);
 }
 
+// Parameter data in columns 1-64, the directory pointer right-aligned in 65-72.
 std::string parameter(const std::string& data, int directory, int sequence) {
   std::string pointer = std::to_string(directory);
-  return rec(data + std::string(64 - data.size() - pointer.size(), ' ') + pointer, 'P', sequence);
+  return rec(data + std::string(72 - data.size() - pointer.size(), ' ') + pointer, 'P', sequence);
 }
 
 // The six values of element n; none when there is no such element.
@@ -143,4 +144,15 @@ TEST_F(IgesReaderTest, HostilePointersAreSkippedWithoutGrowingTheTable) {
   EXPECT_EQ(last_element_number, 1);
   EXPECT_LT(element_handle.size(), 10u);
   EXPECT_EQ(element(1).values[5], 6);
+}
+
+TEST_F(IgesReaderTest, AParameterRecordJoinsEveryContinuationUpToItsSemicolon) {
+  // The point's z follows 200000 blank continuation records: one pass over the file reads it.
+  std::string text = entry(116, 1, 3, 1, 1) + parameter("116,1.0,2.0,", 1, 1);
+  for (int i = 2; i <= 200001; ++i)
+    text += parameter("", 1, i);
+  text += parameter("3.5;", 1, 200002) + parameter("116,9,9,9;", 1, 200003);
+  ASSERT_TRUE(read_iges(write_file("joined.igs", text)));
+  EXPECT_EQ(live_elements(), 1);
+  EXPECT_EQ(values(1), (std::vector<double>{1, 2, 3.5, 0, 0, 0}));
 }

@@ -1,3 +1,6 @@
+#include <sys/resource.h>
+
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -101,4 +104,24 @@ TEST_F(IgesWriterTest, ColoursWriteAsTheEightIgesNumbersAndPaddingNeverCuts) {
   EXPECT_EQ(zero_pad(123456789, 7), "123456789");
   EXPECT_EQ(blanks(3), "   ");
   EXPECT_EQ(blanks(-1), "");
+}
+
+TEST_F(IgesWriterTest, AFailedWriteReturnsFalseAndKeepsTheOldFileAndName) {
+  const std::string old = write_file("old.igs", "old contents");
+  for (int i = 0; i < 200; ++i)
+    make(kLine, {1, 2, 3, 4, 5, 6});
+  // A file size limit makes the writes fail after 4 KB.
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved;
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  cdl_filename = "before";
+  const bool written = write_iges(old);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(read_file(old), "old contents");
+  EXPECT_EQ(cdl_filename, "before");
 }

@@ -62,6 +62,8 @@ TEST(TextToReal, ReadsDecimalsWithEOrDExponents) {
   EXPECT_EQ(text_to_real("1.5D-3"), 0.0015);  // exactly the double of 1.5E-3
   EXPECT_EQ(text_to_real("-2D+1"), -20);
   EXPECT_NEAR(text_to_real("1D2.5"), 316.227766, 1e-6);
+  EXPECT_EQ(text_to_real("1E2D1"), 1000);  // the mantissa may carry an exponent of its own
+  EXPECT_EQ(text_to_real("2.5e-1D2"), 25);
 }
 
 TEST(TextToReal, TextThatIsNoFiniteNumberReadsZero) {

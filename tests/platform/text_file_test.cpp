@@ -4,6 +4,8 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -203,6 +205,41 @@ TEST_F(TextFileTest, AFailedWriteKeepsTheOldFile) {
   std::signal(SIGXFSZ, old_handler);
   EXPECT_TRUE(opened);
   EXPECT_FALSE(committed);
+  EXPECT_EQ(contents(target), "old");
+  EXPECT_EQ(files_in_dir(), 1u);
+}
+
+TEST_F(TextFileTest, WritingThroughALinkReplacesTheFileItNames) {
+  const std::string real = write("real.txt", "old");
+  ASSERT_EQ(symlink(real.c_str(), path("link.txt").c_str()), 0);
+  AtomicTextWriter w;
+  ASSERT_TRUE(w.Open(path("link.txt")));
+  w.WriteLn("new");
+  ASSERT_TRUE(w.Commit());
+  EXPECT_TRUE(fs::is_symlink(path("link.txt")));
+  EXPECT_EQ(contents(real), "new\r\n");
+  EXPECT_EQ(files_in_dir(), 2u);
+}
+
+TEST_F(TextFileTest, AFileThatMayNotBeWrittenIsRefusedAndKept) {
+  const std::string target = write("ro.txt", "old");
+  ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+  // The folder stays writable, so only the file's own mode can refuse; a superuser runs the
+  // attempt as an ordinary user.
+  ASSERT_EQ(chmod(dir_.c_str(), 0777), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (geteuid() == 0 && seteuid(65534) != 0) _exit(2);
+    AtomicTextWriter w;
+    if (!w.Open(target)) _exit(0);
+    w.WriteLn("new");
+    _exit(w.Commit() ? 1 : 3);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(contents(target), "old");
   EXPECT_EQ(files_in_dir(), 1u);
 }
