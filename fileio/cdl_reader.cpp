@@ -12,6 +12,7 @@
 #include "fileio/byte_scan.h"
 #include "fileio/cdl_records.h"
 #include "fileio/fields.h"
+#include "fileio/read_loop.h"
 
 namespace orvane {
 
@@ -182,7 +183,6 @@ void CdlLoad::examine(std::string_view line) {
 }
 
 void finish_read() {
-  cdlinfile.Close();
   get_max_min();
   cad_changed = false;
 }
@@ -200,18 +200,14 @@ int read_cdl(const std::string& name) {
   }
   merge_cad = false;
   std::string line;
-  try {
-    while (!cdlinfile.Eof() && !mem_full && !abort2) {
-      cdlinfile.ReadLn(line);
-      load.examine(line);
-    }
-  } catch (const std::bad_alloc&) {
-    mem_full = true;  // a line too long to hold: keep what was read
-  } catch (...) {
-    finish_read();
-    throw;
-  }
-  finish_read();
+  run_read_loop(
+      [&] {
+        while (!cdlinfile.Eof() && !mem_full && !abort2) {
+          cdlinfile.ReadLn(line);
+          load.examine(line);
+        }
+      },
+      finish_read);
   return 0;
 }
 

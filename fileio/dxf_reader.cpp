@@ -8,6 +8,7 @@
 #include "core/store.h"
 #include "fileio/dxf.h"
 #include "fileio/numbers.h"
+#include "fileio/read_loop.h"
 
 namespace orvane {
 
@@ -285,18 +286,7 @@ bool read_dxf2(const std::string& file_name) {
   abort2 = false;
   cdl_filename = file_name;
   if (!merge_cad) destroy_all_elements();
-  try {
-    DxfReader().run();
-  } catch (const std::bad_alloc&) {
-    mem_full = true;  // a line too long to hold: keep what was read
-  } catch (...) {
-    // A read error of the file layer goes to the caller with the drawing left consistent.
-    cdlinfile.Close();
-    get_max_min();
-    throw;
-  }
-  cdlinfile.Close();
-  get_max_min();
+  run_read_loop([] { DxfReader().run(); }, get_max_min);
   cad_changed = false;
   return true;
 }

@@ -10,6 +10,7 @@
 #include "fileio/fields.h"
 #include "fileio/iges.h"
 #include "fileio/iges_records.h"
+#include "fileio/read_loop.h"
 
 namespace orvane {
 
@@ -225,18 +226,7 @@ bool read_iges(const std::string& file_name) {
   std::error_code error;
   std::uintmax_t size = std::filesystem::file_size(file_name, error);
   if (error) size = 0;
-  try {
-    IgesReader(size).run();
-  } catch (const std::bad_alloc&) {
-    mem_full = true;  // a line too long to hold: keep what was read
-  } catch (...) {
-    // A read error of the file layer goes to the caller with the drawing left consistent.
-    cdlinfile.Close();
-    get_max_min();
-    throw;
-  }
-  cdlinfile.Close();
-  get_max_min();
+  run_read_loop([size] { IgesReader(size).run(); }, get_max_min);
   cad_changed = false;
   return true;
 }

@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "core/store.h"
 #include "fileio/fields.h"
+#include "fileio/read_loop.h"
 
 namespace orvane {
 
@@ -163,18 +164,14 @@ int read_tvg4(const std::string& name) {
   if (!merge_cad) destroy_all_elements();
   TvgRead read;
   std::string header;
-  try {
-    while (!cdlinfile.Eof() && !mem_full && !abort2) {
-      cdlinfile.ReadLn(header);
-      read.object(header);
-    }
-  } catch (const std::bad_alloc&) {
-    mem_full = true;  // a line too long to hold: keep what was read
-  } catch (...) {
-    cdlinfile.Close();
-    throw;
-  }
-  cdlinfile.Close();
+  run_read_loop(
+      [&] {
+        while (!cdlinfile.Eof() && !mem_full && !abort2) {
+          cdlinfile.ReadLn(header);
+          read.object(header);
+        }
+      },
+      [] {});
   return 0;
 }
 
