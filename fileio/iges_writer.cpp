@@ -132,19 +132,28 @@ class IgesWriter {
   // and gives how many there are.
   bool directory_pass() {
     int parameter = 2;
-    for (int n = 1; n <= last_element_number; ++n) {
-      const TElement* e = lock_element(n);
-      if (e == nullptr) continue;
-      const TElement element = *e;
-      globalunlock(element_handle[n]);
-      const int type = entity_type(element);
-      if (type == 0) continue;
+    return each_entity([&](const TElement& element, int type) {
       if (directory_count_ + 2 > iges::kMaxSequence) return false;
       append_parameters(data_, element, type);
       const int pieces = iges::split_parameters(data_, [](std::string_view) {});
       write_directory(element, type, parameter, pieces);
       if (parameter > iges::kMaxSequence - pieces) return false;
       parameter += pieces;
+      return true;
+    });
+  }
+
+  // Calls visit(element, entity type) for every element the file holds, in number order, and
+  // stops at the first false it answers.
+  template <class Visit>
+  static bool each_entity(Visit visit) {
+    for (int n = 1; n <= last_element_number; ++n) {
+      const TElement* e = lock_element(n);
+      if (e == nullptr) continue;
+      const TElement element = *e;
+      globalunlock(element_handle[n]);
+      const int type = entity_type(element);
+      if (type != 0 && !visit(element, type)) return false;
     }
     return true;
   }
@@ -165,18 +174,13 @@ class IgesWriter {
 
   void parameter_pass() {
     int directory = 1;
-    for (int n = 1; n <= last_element_number; ++n) {
-      const TElement* e = lock_element(n);
-      if (e == nullptr) continue;
-      const TElement element = *e;
-      globalunlock(element_handle[n]);
-      const int type = entity_type(element);
-      if (type == 0) continue;
+    each_entity([&](const TElement& element, int type) {
       directory += 2;
       append_parameters(data_, element, type);
       iges::split_parameters(data_,
                              [&](std::string_view piece) { parameter_record(piece, directory); });
-    }
+      return true;
+    });
   }
 
   // Columns 1-64 data, 65-72 the pointer to the directory entry, then "P" and the number.
