@@ -2,10 +2,10 @@
 // projects and rounds the same end points.
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <vector>
 
 #include "bench/limits.h"
+#include "bench/random_lines.h"
 #include "core/core.h"
 
 namespace {
@@ -36,19 +36,7 @@ std::vector<double>& end_points() {
 
 // The drawing of the benchmark: a million lines in the isometric view, zoomed to fit 1920 x 1080.
 void make_drawing() {
-  orvane::startup();
-  std::mt19937 random(7);
-  std::uniform_real_distribution<double> coordinate(-500, 500);
-  std::vector<double>& points = end_points();
-  points.clear();
-  for (int i = 0; i < kLines; ++i) {
-    double g[6];
-    for (double& v : g)
-      v = coordinate(random);
-    points.insert(points.end(), g, g + 6);
-    orvane::make_element(orvane::get_new_element_number(), orvane::kLine, g[0], g[1], g[2], g[3],
-                         g[4], g[5], orvane::clLime, 0, 1, 0, 1);
-  }
+  end_points() = bench::make_random_lines(kLines, 7);
   orvane::current_plot_window = 4;
   orvane::view_window_proc();
   orvane::set_coefficiants();

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <random>
 #include <vector>
 
 #include "bench/limits.h"
+#include "bench/random_lines.h"
 #include "component/pick.h"
 #include "core/core.h"
 
@@ -32,19 +32,7 @@ bool drawing_is_current() {
 
 // A million random lines in a cube of 1000 units, every window zoomed to fit 1920 x 1080.
 void make_drawing() {
-  orvane::startup();
-  std::mt19937 random(11);
-  std::uniform_real_distribution<double> coordinate(-500, 500);
-  std::vector<double>& points = end_points();
-  points.clear();
-  for (int i = 0; i < kLines; ++i) {
-    double g[6];
-    for (double& v : g)
-      v = coordinate(random);
-    points.insert(points.end(), g, g + 6);
-    orvane::make_element(orvane::get_new_element_number(), orvane::kLine, g[0], g[1], g[2], g[3],
-                         g[4], g[5], orvane::clLime, 0, 1, 0, 1);
-  }
+  end_points() = bench::make_random_lines(kLines, 11);
   for (int w = 1; w <= 4; ++w) {
     orvane::current_plot_window = w;
     orvane::set_scale(0, kWidth, kHeight);
