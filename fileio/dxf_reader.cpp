@@ -1,5 +1,4 @@
 #include <array>
-#include <new>
 #include <string>
 
 #include "core/colors.h"
