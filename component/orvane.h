@@ -39,6 +39,7 @@ class TOrvane : public QWidget {
   Q_PROPERTY(int CadType READ GetCadType WRITE SetCadType)
   Q_PROPERTY(orvane::TDUnits Units READ GetUnits WRITE SetUnits)
   Q_PROPERTY(bool MousePan READ GetMousePan WRITE SetMousePan)
+  Q_PROPERTY(bool PrintMonochrome READ GetPrintMonochrome WRITE SetPrintMonochrome)
   Q_PROPERTY(std::string Version READ GetVersion WRITE SetVersion)
 
  public:
@@ -169,6 +170,44 @@ class TOrvane : public QWidget {
   void LoadFromFile(const std::string& file_name);
   void MergeFile(const std::string& file_name);
   void SaveToFile(const std::string& file_name);
+
+  // Image files of the picture on the widget, exactly its width x height pixels. The name is used
+  // as it stands (no extension is added or tested) and an existing file is overwritten. A file
+  // that cannot be written throws std::runtime_error.
+  void SaveBMP(const std::string& file_name);
+  void SaveGIF(const std::string& file_name);
+  void SaveJPEG(const std::string& file_name);
+  // The clipboard: the visible drawing as an SVG picture (image/svg+xml) of the widget's size,
+  // or the picture on the widget as a bitmap.
+  void WmfToClipboard();
+  void BmpToClipboard();
+
+  // Printing on the current printer, or the system's default printer when none is set (a PDF
+  // file where the system has no printer). PrintCad prints the visible elements as vectors, the
+  // widget's width filling the page's; PrintBMP prints the picture on the widget. A print that
+  // cannot be made throws std::runtime_error.
+  void PrintCad();
+  void PrintBMP();
+  bool GetPrintMonochrome() const;
+  void SetPrintMonochrome(bool value);
+
+  // The group (the elements drawn in red) and the transforms. Only DeleteGroup, ShiftGroup and
+  // NewOrigin redraw.
+  void AddToGroup(int index);  // 0: every element
+  void ClearGroup();
+  void DeleteGroup();
+  // Moves element index by minus (dx, dy, dz).
+  void ShiftElement(int index, double dx, double dy, double dz);
+  // count copies of the group, copy k moved by k (dx, dy, dz); the sources are deleted unless
+  // keep is set.
+  void ShiftGroup(double dx, double dy, double dz, int count, bool keep);
+  // (x, y, z) becomes the drawing's origin.
+  void NewOrigin(double x, double y, double z);
+  // A copy of element index rotated by angle degrees about (cx, cy) in the current view's plane;
+  // the copy joins the group.
+  void RotateElement(int index, double angle, double cx, double cy);
+  // count rotated copies of every group member, at angle, 2 angle, ...
+  void RotateGroup(double angle, double cx, double cy, int count, bool keep);
 
   // Picking: the next mouse release searches the element under the pointer and reports it
   // through OnPick.

@@ -113,10 +113,13 @@ void PaintBoxCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void PaintBoxCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& src, uint32_t mode) {
-  // Another widget's canvas is read through its own Qt canvas on its image.
-  auto* other = dynamic_cast<PaintBoxCanvas*>(&source);
-  Canvas& from = other != nullptr ? static_cast<Canvas&>(other->open()) : source;
-  open().CopyRect(dest, from, src, mode);
+  open().CopyRect(dest, source, src, mode);
+}
+
+QImage PaintBoxCanvas::source_pixels(const QRect& r) {
+  if (painter_) return painter_->source_pixels(r);
+  fit_image();
+  return image_.copy(r);
 }
 
 }  // namespace orvane

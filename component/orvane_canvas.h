@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/canvas.h"
+#include "platform/qt/pixel_source.h"
 
 namespace orvane {
 
@@ -16,7 +17,7 @@ class QtCanvas;
 // Drawing calls go to a Qt canvas on the image, opened by the first call that draws and closed
 // (its pending lines flushed) before anyone reads the image. The pen, brush, font and pen
 // position live here, so they last across openings as they would on one device context.
-class PaintBoxCanvas : public Canvas {
+class PaintBoxCanvas : public Canvas, public PixelSource {
  public:
   // owner gives the size of the image and is asked to repaint when the image changes.
   explicit PaintBoxCanvas(QWidget& owner);
@@ -36,6 +37,8 @@ class PaintBoxCanvas : public Canvas {
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void CopyRect(const TRect& dest, Canvas& source, const TRect& src, uint32_t mode) override;
   void SetFont(const std::string& name, int size) override;
+  // The pixels of r with every pending drawing in them, for copying to another canvas.
+  QImage source_pixels(const QRect& r) override;
 
   TPenMode pen_mode() const { return pen_mode_; }
   TColor pen_color() const { return pen_color_; }

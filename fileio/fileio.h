@@ -9,5 +9,6 @@
 #include "fileio/iges.h"
 #include "fileio/make_cad.h"
 #include "fileio/numbers.h"
+#include "fileio/print.h"
 #include "fileio/save_cad.h"
 #include "fileio/tvg_reader.h"

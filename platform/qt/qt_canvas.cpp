@@ -259,7 +259,7 @@ QImage QtCanvas::source_pixels(const QRect& r) {
 }
 
 void QtCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& src, uint32_t mode) {
-  auto* from = dynamic_cast<QtCanvas*>(&source);
+  auto* from = dynamic_cast<PixelSource*>(&source);
   if (from == nullptr || (mode != cmSrcCopy && mode != cmNotSrcCopy)) return;
   Flush();
   const QRect to = covered(dest), part = covered(src);

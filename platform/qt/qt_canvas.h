@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/canvas.h"
+#include "platform/qt/pixel_source.h"
 #include "platform/qt/raster_lines.h"
 #include "platform/qt/segment_batch.h"
 
@@ -24,7 +25,7 @@ namespace orvane {
 // Shapes take their bounding rectangle in either corner order, right and bottom edges excluded:
 // Rectangle(0, 0, 10, 5) covers the pixels 0..9 x 0..4, its outline in the pen, its inside in the
 // brush (none with bsClear). Ellipse fits the same pixels. An empty rectangle draws nothing.
-class QtCanvas : public Canvas {
+class QtCanvas : public Canvas, public PixelSource {
  public:
   explicit QtCanvas(QPaintDevice* device);  // begins painting on device
   ~QtCanvas() override;                     // flushes and ends painting
@@ -48,11 +49,12 @@ class QtCanvas : public Canvas {
   void LineTo(int x, int y) override;
   void Ellipse(int x1, int y1, int x2, int y2) override;
   void Rectangle(int x1, int y1, int x2, int y2) override;
-  // Copies src of another QtCanvas's device (its image; a pixmap too) onto dest, scaled to fit
-  // and mirrored where the two rectangles run opposite ways; cmNotSrcCopy inverts the colours.
-  // Other sources and other modes draw nothing.
+  // Copies src of another pixel source (a Qt canvas on an image or a pixmap, a widget's canvas)
+  // onto dest, scaled to fit and mirrored where the two rectangles run opposite ways;
+  // cmNotSrcCopy inverts the colours. Other sources and other modes draw nothing.
   void CopyRect(const TRect& dest, Canvas& source, const TRect& src, uint32_t mode) override;
   void SetFont(const std::string& name, int size) override;
+  QImage source_pixels(const QRect& r) override;
 
   TColor pen_color() const { return pen_color_; }
   TPenStyle pen_style() const { return pen_style_; }
@@ -71,7 +73,6 @@ class QtCanvas : public Canvas {
   void line_through_painter(int x, int y);
   void prepare_painter();
   QPen qt_pen() const;
-  QImage source_pixels(const QRect& r);
   void fill_shape(bool ellipse, int x1, int y1, int x2, int y2);
 
   QPaintDevice* device_;

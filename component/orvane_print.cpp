@@ -1,0 +1,63 @@
+// Printing the drawing: as vectors, or the picture on the widget.
+#include <memory>
+
+#include "component/orvane.h"
+#include "component/orvane_element_table.h"
+#include "core/state.h"
+#include "fileio/print.h"
+#include "platform/qt/qt_printer.h"
+
+namespace orvane {
+
+namespace {
+
+// Sets print_on for one vector print and clears it however the print ends.
+class PrintingScope {
+ public:
+  PrintingScope() { print_on = true; }
+  ~PrintingScope() { print_on = false; }
+  PrintingScope(const PrintingScope&) = delete;
+  PrintingScope& operator=(const PrintingScope&) = delete;
+};
+
+// The printer the application set, or the system's default printer for this one print.
+class ChosenPrinter {
+ public:
+  ChosenPrinter() {
+    if (current_printer() != nullptr) return;
+    own_ = std::make_unique<QtPrinter>();
+    set_current_printer(own_.get());
+  }
+  ~ChosenPrinter() {
+    if (own_) set_current_printer(nullptr);
+  }
+  ChosenPrinter(const ChosenPrinter&) = delete;
+  ChosenPrinter& operator=(const ChosenPrinter&) = delete;
+
+ private:
+  std::unique_ptr<QtPrinter> own_;
+};
+
+}  // namespace
+
+void TOrvane::PrintCad() {
+  ensure_element_table();
+  const ChosenPrinter printer;
+  const PrintingScope printing;
+  print_cad_proc(width());
+}
+
+void TOrvane::PrintBMP() {
+  const ChosenPrinter printer;
+  print_bmp(canvas_, width(), height());
+}
+
+bool TOrvane::GetPrintMonochrome() const {
+  return print_monochrome;
+}
+
+void TOrvane::SetPrintMonochrome(bool value) {
+  print_monochrome = value;
+}
+
+}  // namespace orvane
