@@ -1,0 +1,125 @@
+// Loads the package as Qt Designer does and checks what its widget box gets from it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPluginLoader>
+#include <QWidget>
+#include <QXmlStreamReader>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#include <ostream>
+
+// Failure messages show the text.
+void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+const QString kOrvane = QStringLiteral("orvane::TOrvane");
+const QString kTessary = QStringLiteral("orvane::TTessary");
+
+// The built library, or the file ORVANE_TEST_PLUGIN names (the installed Designer link).
+QString plugin_file() {
+  return qEnvironmentVariable("ORVANE_TEST_PLUGIN", QStringLiteral(ORVANE_PLUGIN_FILE));
+}
+
+QList<QDesignerCustomWidgetInterface*> designer_widgets() {
+  static QPluginLoader loader(plugin_file());
+  auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+  EXPECT_NE(collection, nullptr) << loader.errorString().toStdString();
+  return collection ? collection->customWidgets() : QList<QDesignerCustomWidgetInterface*>{};
+}
+
+QDesignerCustomWidgetInterface* designer_widget(const QString& name) {
+  for (auto* widget : designer_widgets()) {
+    if (widget->name() == name) return widget;
+  }
+  ADD_FAILURE() << "no widget " << name.toStdString();
+  return nullptr;
+}
+
+struct DomWidget {
+  QString class_name;
+  QSize size;
+};
+
+// The class and the default size of the widget a domXml text describes.
+DomWidget parse_dom(const QString& xml) {
+  DomWidget dom;
+  QXmlStreamReader reader(xml);
+  while (!reader.atEnd()) {
+    if (reader.readNext() != QXmlStreamReader::StartElement) continue;
+    const auto tag = reader.name();
+    if (tag == u"widget" && dom.class_name.isEmpty()) {
+      dom.class_name = reader.attributes().value(QLatin1String("class")).toString();
+    } else if (tag == u"width") {
+      dom.size.setWidth(reader.readElementText().toInt());
+    } else if (tag == u"height") {
+      dom.size.setHeight(reader.readElementText().toInt());
+    }
+  }
+  EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+  return dom;
+}
+
+TEST(DesignerPlugin, ListsBothClassesInTheVesklinGroupWithTheirHeaders) {
+  const auto widgets = designer_widgets();
+  ASSERT_EQ(widgets.size(), 2);
+  for (const QString& name : {kOrvane, kTessary}) {
+    auto* widget = designer_widget(name);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->group(), QStringLiteral("Vesklin"));
+    EXPECT_FALSE(widget->isContainer());
+    EXPECT_FALSE(widget->toolTip().isEmpty());
+    EXPECT_FALSE(widget->toolTip().contains(u'\n'));
+    EXPECT_FALSE(widget->icon().isNull());
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral(ORVANE_SOURCE_DIR "/") + widget->includeFile()))
+        << widget->includeFile().toStdString();
+  }
+  EXPECT_EQ(designer_widget(kOrvane)->includeFile(), QStringLiteral("component/orvane.h"));
+  EXPECT_EQ(designer_widget(kTessary)->includeFile(), QStringLiteral("calc/tessary.h"));
+}
+
+TEST(DesignerPlugin, FormTextNamesItsOwnClassWithAUsableSize) {
+  for (const QString& name : {kOrvane, kTessary}) {
+    auto* widget = designer_widget(name);
+    ASSERT_NE(widget, nullptr);
+    const DomWidget dom = parse_dom(widget->domXml());
+    EXPECT_EQ(dom.class_name, name);
+    EXPECT_GE(dom.size.width(), 16) << name.toStdString();
+    EXPECT_GE(dom.size.height(), 16) << name.toStdString();
+  }
+}
+
+TEST(DesignerPlugin, CreatesTheDrawingWidgetInsideTheForm) {
+  auto* plugin = designer_widget(kOrvane);
+  ASSERT_NE(plugin, nullptr);
+  QWidget form;
+  QWidget* widget = plugin->createWidget(&form);
+  ASSERT_NE(widget, nullptr);
+  EXPECT_STREQ(widget->metaObject()->className(), "orvane::TOrvane");
+  EXPECT_EQ(widget->parentWidget(), &form);
+}
+
+TEST(DesignerPlugin, CreatesTheCalculatorInDesignModeAtItsFormSize) {
+  auto* plugin = designer_widget(kTessary);
+  ASSERT_NE(plugin, nullptr);
+  QWidget form;
+  QWidget* widget = plugin->createWidget(&form);
+  ASSERT_NE(widget, nullptr);
+  EXPECT_STREQ(widget->metaObject()->className(), "orvane::TTessary");
+  EXPECT_EQ(widget->parentWidget(), &form);
+  // Only the design-mode calculator may appear; the run-time one never reaches the screen.
+  EXPECT_FALSE(widget->testAttribute(Qt::WA_DontShowOnScreen));
+  EXPECT_EQ(widget->size(), parse_dom(plugin->domXml()).size);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
