@@ -39,6 +39,12 @@ void PaintBoxCanvas::restore_pen(QtCanvas& c) const {
 }
 
 QtCanvas& PaintBoxCanvas::open() {
+  // A widget resized while painting was open (a hidden one gets no resize event) draws on a new
+  // image of its new size, not on the old one that the next image() would throw away.
+  if (painter_ && (image_.width() != std::max(owner_.width(), 1) ||
+                   image_.height() != std::max(owner_.height(), 1))) {
+    close();
+  }
   if (!painter_) {
     fit_image();
     painter_ = std::make_unique<QtCanvas>(&image_);

@@ -1,0 +1,29 @@
+// Image files and the clipboard: the picture on the widget, or the drawing as vectors.
+#include "component/image_export.h"
+#include "component/orvane.h"
+#include "component/orvane_element_table.h"
+
+namespace orvane {
+
+void TOrvane::SaveBMP(const std::string& file_name) {
+  Save_Bitmap(0, file_name, canvas_, width(), height());
+}
+
+void TOrvane::SaveGIF(const std::string& file_name) {
+  Save_Bitmap(1, file_name, canvas_, width(), height());
+}
+
+void TOrvane::SaveJPEG(const std::string& file_name) {
+  Save_Bitmap(2, file_name, canvas_, width(), height());
+}
+
+void TOrvane::WmfToClipboard() {
+  ensure_element_table();
+  clipboard_proc(canvas_, 0, width(), height());
+}
+
+void TOrvane::BmpToClipboard() {
+  clipboard_proc(canvas_, 2, width(), height());
+}
+
+}  // namespace orvane
