@@ -5,6 +5,8 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -179,6 +181,18 @@ TEST_F(ImageExport, FailuresThrowNamingTheFileAndKeepTheOldOne) {
               ThrowsMessage<std::runtime_error>(HasSubstr("65500")));
   EXPECT_EQ(contents(name), "old");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.img"});
+}
+
+TEST_F(ImageExport, SavingThroughALinkWritesTheLinkedFileAndKeepsTheLink) {
+  const QString target = QString::fromStdString(path("target.bmp"));
+  {
+    QFile made(target);
+    ASSERT_TRUE(made.open(QIODevice::WriteOnly));
+  }
+  ASSERT_TRUE(QFile::link(target, QString::fromStdString(path("link.bmp"))));
+  widget->SaveBMP(path("link.bmp"));
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(path("link.bmp"))).isSymLink());
+  EXPECT_EQ(QImage(target).size(), widget->size());
 }
 
 TEST_F(ImageExport, SvgShowsTheVisibleDrawingAloneAtTheWidgetsSize) {
