@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSvgGenerator>
 #include <algorithm>
@@ -15,6 +14,7 @@
 #include "core/rendering.h"
 #include "core/state.h"
 #include "platform/qt/gif_writer.h"
+#include "platform/qt/image_file.h"
 #include "platform/qt/jpeg_writer.h"
 #include "platform/qt/qt_canvas.h"
 
@@ -54,11 +54,12 @@ QImage picture_of(Canvas& canvas, int width, int height) {
 }
 
 void write_bmp(const QImage& image, const std::string& file_name) {
-  QSaveFile file(QString::fromStdString(file_name));
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit()) {
-    throw std::runtime_error("Cannot write the BMP file \"" + file_name +
-                             "\": " + file.errorString().toStdString());
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "BMP")) {
+    image_file_error("BMP", file_name, "the picture cannot be encoded");
   }
+  save_image_file(bytes, "BMP", file_name);
 }
 
 QClipboard& the_clipboard() {

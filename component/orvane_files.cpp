@@ -1,4 +1,5 @@
 // Loading, merging and saving the drawing through the file readers and writers.
+#include "component/flag_scope.h"
 #include "component/orvane.h"
 #include "component/orvane_element_table.h"
 #include "core/state.h"
@@ -7,19 +8,6 @@
 #include "fileio/save_cad.h"
 
 namespace orvane {
-
-namespace {
-
-// Clears merge_cad again however reading ends.
-class MergeScope {
- public:
-  MergeScope() { merge_cad = true; }
-  ~MergeScope() { merge_cad = false; }
-  MergeScope(const MergeScope&) = delete;
-  MergeScope& operator=(const MergeScope&) = delete;
-};
-
-}  // namespace
 
 // The readers' results are not looked at; an exception leaves the windows as they were.
 void TOrvane::LoadFromFile(const std::string& file_name) {
@@ -38,7 +26,7 @@ void TOrvane::LoadFromFile(const std::string& file_name) {
 
 void TOrvane::MergeFile(const std::string& file_name) {
   ensure_element_table();
-  const MergeScope merging;
+  const FlagScope merging(merge_cad);
   make_cad(file_name);
 }
 

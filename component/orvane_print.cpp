@@ -1,6 +1,7 @@
 // Printing the drawing: as vectors, or the picture on the widget.
 #include <memory>
 
+#include "component/flag_scope.h"
 #include "component/orvane.h"
 #include "component/orvane_element_table.h"
 #include "core/state.h"
@@ -10,15 +11,6 @@
 namespace orvane {
 
 namespace {
-
-// Sets print_on for one vector print and clears it however the print ends.
-class PrintingScope {
- public:
-  PrintingScope() { print_on = true; }
-  ~PrintingScope() { print_on = false; }
-  PrintingScope(const PrintingScope&) = delete;
-  PrintingScope& operator=(const PrintingScope&) = delete;
-};
 
 // The printer the application set, or the system's default printer for this one print.
 class ChosenPrinter {
@@ -43,7 +35,7 @@ class ChosenPrinter {
 void TOrvane::PrintCad() {
   ensure_element_table();
   const ChosenPrinter printer;
-  const PrintingScope printing;
+  const FlagScope printing(print_on);
   print_cad_proc(width());
 }
 

@@ -3,11 +3,12 @@
 #include <gif_lib.h>
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <memory>
 #include <new>
 #include <stdexcept>
 #include <vector>
+
+#include "platform/qt/image_file.h"
 
 namespace orvane {
 
@@ -27,7 +28,7 @@ using ColorMap = std::unique_ptr<ColorMapObject, MapFree>;
 using GifFile = std::unique_ptr<GifFileType, GifClose>;
 
 [[noreturn]] void fail(const std::string& file_name, const std::string& why) {
-  throw std::runtime_error("Cannot write the GIF file \"" + file_name + "\": " + why);
+  image_file_error("GIF", file_name, why);
 }
 
 [[noreturn]] void fail_gif(const std::string& file_name, int error) {
@@ -118,13 +119,6 @@ QByteArray encode(const QImage& source, const ColorMapObject& map, const std::st
   return bytes;
 }
 
-void save(const QByteArray& bytes, const std::string& file_name) {
-  QSaveFile file(QString::fromStdString(file_name));
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    fail(file_name, file.errorString().toStdString());
-  }
-}
-
 }  // namespace
 
 void write_gif(const QImage& image, const std::string& file_name) {
@@ -136,7 +130,7 @@ void write_gif(const QImage& image, const std::string& file_name) {
   const QImage source =
       image.convertToFormat(indexed ? QImage::Format_Indexed8 : QImage::Format_RGB32);
   const ColorMap map = indexed ? own_palette(source, file_name) : web_palette(file_name);
-  save(encode(source, *map, file_name), file_name);
+  save_image_file(encode(source, *map, file_name), "GIF", file_name);
 }
 
 }  // namespace orvane

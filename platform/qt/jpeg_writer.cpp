@@ -8,10 +8,11 @@
 #include <jpeglib.h>
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <csetjmp>
 #include <new>
 #include <stdexcept>
+
+#include "platform/qt/image_file.h"
 
 namespace orvane {
 
@@ -21,7 +22,7 @@ constexpr int kQuality = 90;
 constexpr size_t kChunk = 16384;
 
 [[noreturn]] void fail(const std::string& file_name, const std::string& why) {
-  throw std::runtime_error("Cannot write the JPEG file \"" + file_name + "\": " + why);
+  image_file_error("JPEG", file_name, why);
 }
 
 // libjpeg's default error handler ends the process; this one jumps back to the compression
@@ -116,18 +117,11 @@ QByteArray encode(const QImage& image, const std::string& file_name) {
   return bytes;
 }
 
-void save(const QByteArray& bytes, const std::string& file_name) {
-  QSaveFile file(QString::fromStdString(file_name));
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    fail(file_name, file.errorString().toStdString());
-  }
-}
-
 }  // namespace
 
 void write_jpeg(const QImage& image, const std::string& file_name) {
   if (image.isNull()) fail(file_name, "the picture is empty");
-  save(encode(image, file_name), file_name);
+  save_image_file(encode(image, file_name), "JPEG", file_name);
 }
 
 }  // namespace orvane
