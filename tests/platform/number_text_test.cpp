@@ -16,3 +16,22 @@ TEST(TextToInt, TakesOneOptionalSignAndDigitsOnly) {
     EXPECT_EQ(v, 77) << bad;
   }
 }
+
+TEST(TextToDouble, TakesDecimalAndExponentForms) {
+  double v = 0;
+  const std::pair<const char*, double> good[] = {{"5", 5},        {"-.5", -0.5},    {"+5.", 5},
+                                                 {"1e-3", 0.001}, {"-2.5E2", -250}, {"0", 0}};
+  for (const auto& [text, expected] : good) {
+    EXPECT_TRUE(orvane::text_to_double(text, v)) << text;
+    EXPECT_DOUBLE_EQ(v, expected) << text;
+  }
+}
+
+TEST(TextToDouble, RefusesWordsInfinitiesAndPartialNumbers) {
+  double v = 77;
+  for (const char* bad : {"", "abc", "+", "-", ".", "+-1", "1,5", "1.5x", " 1", "1 ", "inf", "-nan",
+                          "1e999", "0x10", "1e", "e5"}) {
+    EXPECT_FALSE(orvane::text_to_double(bad, v)) << bad;
+    EXPECT_EQ(v, 77) << bad;
+  }
+}

@@ -1,0 +1,26 @@
+#include "demo/file_filters.h"
+
+#include <QFileInfo>
+
+namespace orvane::demo {
+
+QStringList qt_name_filters(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList result;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(' ');
+    const QString tail = QStringLiteral("(%1)").arg(patterns);
+    const QString& description = parts[i];
+    result << (description.endsWith(tail) ? description : description + ' ' + tail);
+  }
+  return result;
+}
+
+int cad_type_for(const QString& file_name) {
+  const QString ext = QFileInfo(file_name).suffix().toUpper();
+  if (ext == QLatin1String("DXF")) return 2;
+  if (ext == QLatin1String("IGS")) return 3;
+  return 1;
+}
+
+}  // namespace orvane::demo
