@@ -51,4 +51,8 @@ void QtDemoUi::show_error(QWidget* parent, const QString& message) {
   QMessageBox::critical(parent, QStringLiteral("OrvaneDemo"), message);
 }
 
+void QtDemoUi::show_message(QWidget* parent, const QString& message) {
+  QMessageBox::information(parent, QStringLiteral("OrvaneDemo"), message);
+}
+
 }  // namespace orvane::demo

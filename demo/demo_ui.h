@@ -29,6 +29,7 @@ class DemoUi {
   // Shows the dialog modally; true when it was accepted.
   virtual bool run_modal(QDialog& dialog) = 0;
   virtual void show_error(QWidget* parent, const QString& message) = 0;
+  virtual void show_message(QWidget* parent, const QString& message) = 0;
 };
 
 class QtDemoUi : public DemoUi {
@@ -38,6 +39,7 @@ class QtDemoUi : public DemoUi {
   std::optional<TColor> choose_color(QWidget* parent, TColor initial) override;
   bool run_modal(QDialog& dialog) override;
   void show_error(QWidget* parent, const QString& message) override;
+  void show_message(QWidget* parent, const QString& message) override;
 };
 
 // Runs a handler of the demo; an exception out of it (a field that is not a number, a file that

@@ -92,6 +92,7 @@ class TForm1 : public QMainWindow {
   void save_cad();
   void save_image(int filter_index, const QString& default_ext,
                   void (TOrvane::*save)(const std::string&));
+  void print(void (TOrvane::*print)());
   void choose_color(TColor (TOrvane::*get)() const, void (TOrvane::*set)(TColor));
   void toggle_axis();
 

@@ -1,5 +1,6 @@
 // The main window's controls, at fixed places on a fixed-size window.
 #include <QGroupBox>
+#include <QScreen>
 #include <QStyle>
 
 #include "calc/tessary.h"
@@ -80,6 +81,7 @@ TForm1::TForm1(DemoUi& ui, QWidget* parent)
   connect_buttons();
   bind_events();
   setFixedSize(kWindowSize);
+  if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
   refresh_view_fields();
 
   Form2 = new TForm2(*Orvane1, ui_, this);
@@ -127,7 +129,7 @@ void TForm1::build_view_panels(QWidget* client) {
   Edit1 = edit(scale, "", QRect(90, 21, 80, 22));
   label(scale, "Inches", QRect(176, 24, 40, 18));
   label(scale, "Element Count:", QRect(8, 54, 80, 18));
-  Label20 = label(scale, "0", QRect(90, 54, 80, 18));
+  Label20 = label(scale, "0", QRect(96, 54, 80, 18));
   Button6 = button(scale, "Update", QRect(222, 50, 66, 25));
 }
 

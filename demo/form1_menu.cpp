@@ -5,6 +5,7 @@
 #include "demo/entry_dialogs.h"
 #include "demo/file_filters.h"
 #include "demo/form1.h"
+#include "platform/qt/qt_printer.h"
 
 namespace orvane::demo {
 
@@ -41,8 +42,8 @@ void TForm1::build_file_menu() {
   on(SaveBMP1, [this] { save_image(1, "bmp", &TOrvane::SaveBMP); });
   on(SaveGIF1, [this] { save_image(2, "gif", &TOrvane::SaveGIF); });
   on(SaveJPEG1, [this] { save_image(3, "jpg", &TOrvane::SaveJPEG); });
-  on(PrintCAD1, [this] { Orvane1->PrintCad(); });
-  on(PrintBitmap1, [this] { Orvane1->PrintBMP(); });
+  on(PrintCAD1, [this] { print(&TOrvane::PrintCad); });
+  on(PrintBitmap1, [this] { print(&TOrvane::PrintBMP); });
   on(Metafile1, [this] { Orvane1->WmfToClipboard(); });
   on(Bitmap1, [this] { Orvane1->BmpToClipboard(); });
 }
@@ -110,6 +111,16 @@ void TForm1::save_image(int filter_index, const QString& default_ext,
                         void (TOrvane::*save)(const std::string&)) {
   const QString name = ui_.save_file(this, {"Save As", kImageFilter, filter_index, default_ext});
   if (!name.isEmpty()) (Orvane1->*save)(name.toStdString());
+}
+
+// Without a printer the print becomes a PDF file; the user is told which.
+void TForm1::print(void (TOrvane::*print)()) {
+  const std::string before = last_pdf_print_file();
+  (Orvane1->*print)();
+  const std::string after = last_pdf_print_file();
+  if (after != before)
+    ui_.show_message(this, QStringLiteral("There is no printer: the print is in %1")
+                               .arg(QString::fromStdString(after)));
 }
 
 void TForm1::choose_color(TColor (TOrvane::*get)() const, void (TOrvane::*set)(TColor)) {

@@ -24,6 +24,7 @@ class FakeUi : public orvane::demo::DemoUi {
     return dialog.result() == QDialog::Accepted;
   }
   void show_error(QWidget*, const QString& message) override { errors.push_back(message); }
+  void show_message(QWidget*, const QString& message) override { messages.push_back(message); }
 
   std::deque<QString> files;  // the names "chosen" in the next file dialogs; none: cancelled
   std::vector<orvane::demo::FileRequest> requests;
@@ -32,6 +33,7 @@ class FakeUi : public orvane::demo::DemoUi {
   std::function<void(QDialog&)> on_modal;
   QDialog* modal = nullptr;
   std::vector<QString> errors;
+  std::vector<QString> messages;
 
  private:
   QString answer(const orvane::demo::FileRequest& r) {

@@ -2,6 +2,7 @@
 // would, the dialogs answered by FakeUi.
 #include <QFile>
 #include <QImageReader>
+#include <QPrinterInfo>
 
 #include "demo/file_filters.h"
 #include "tests/demo/form1_fixture.h"
@@ -176,4 +177,22 @@ TEST_F(Form1Test, AxisItemShowsAndHidesTheAxis) {
   form->Axis1->trigger();
   EXPECT_FALSE(form->Axis1->isChecked());
   EXPECT_FALSE(orvane1->GetShowAxis());
+}
+
+// Without a printer (as on the test machines) the print goes to the PDF file the environment
+// names, and the user is told where it went.
+TEST_F(Form1Test, PrintWithoutAPrinterSaysWhereThePdfWent) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("print.pdf");
+  qputenv("ORVANE_PRINT_PDF", pdf.toUtf8());
+  orvane1->MakeLine(0, 0, 0, 10, 10, 0);
+  form->PrintCAD1->trigger();
+  qunsetenv("ORVANE_PRINT_PDF");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_TRUE(ui.messages[0].contains(pdf)) << ui.messages[0].toStdString();
+  QFile f(pdf);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.read(5) == "%PDF-");
+  EXPECT_TRUE(ui.errors.empty());
 }
