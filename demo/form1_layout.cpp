@@ -125,11 +125,11 @@ void TForm1::build_view_panels(QWidget* client) {
   Button7 = button(center, "Update", QRect(222, 48, 66, 25));
 
   QGroupBox* scale = group(client, "Scale", QRect(380, 90, 298, 83));
-  label(scale, "Window View=", QRect(8, 24, 80, 18));
-  Edit1 = edit(scale, "", QRect(90, 21, 80, 22));
+  label(scale, "Window View=", QRect(8, 24, 88, 18));
+  Edit1 = edit(scale, "", QRect(98, 21, 74, 22));
   label(scale, "Inches", QRect(176, 24, 40, 18));
-  label(scale, "Element Count:", QRect(8, 54, 80, 18));
-  Label20 = label(scale, "0", QRect(96, 54, 80, 18));
+  label(scale, "Element Count:", QRect(8, 54, 92, 18));
+  Label20 = label(scale, "0", QRect(102, 54, 80, 18));
   Button6 = button(scale, "Update", QRect(222, 50, 66, 25));
 }
 

@@ -1,5 +1,9 @@
 // The panels and demo pages: their start texts, what their buttons do, and a field that is not a
 // number, which stops the handler with a message and changes nothing.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
 #include "tests/demo/form1_fixture.h"
 
 using namespace orvane;
@@ -123,4 +127,23 @@ TEST_F(Form1Test, ShiftOriginMovesEveryElement) {
 TEST_F(Form1Test, CloseButtonClosesTheWindow) {
   click(form->BitBtn1);
   EXPECT_FALSE(form->isVisible());
+}
+
+// Captions are set in fixed rectangles; each must fit its own, or the user reads a cut text.
+TEST_F(Form1Test, EveryCaptionFitsItsControl) {
+  QStringList clipped;
+  const auto check = [&](QWidget* w, const QString& text, int needed) {
+    if (w->width() < needed || w->height() < w->fontMetrics().height()) clipped << text;
+  };
+  for (QLabel* l : form->findChildren<QLabel*>())
+    if (l->isVisibleTo(form.get())) check(l, l->text(), l->sizeHint().width());
+  for (QCheckBox* c : form->findChildren<QCheckBox*>())
+    if (c->isVisibleTo(form.get())) check(c, c->text(), c->sizeHint().width());
+  // A push button's hint holds a style minimum; the caption only needs its text and icon.
+  for (QPushButton* b : form->findChildren<QPushButton*>()) {
+    const int icon = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
+    if (b->isVisibleTo(form.get()))
+      check(b, b->text(), b->fontMetrics().horizontalAdvance(b->text()) + icon + 8);
+  }
+  EXPECT_TRUE(clipped.isEmpty()) << clipped.join(", ").toStdString();
 }
