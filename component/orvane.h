@@ -14,6 +14,8 @@ class QImage;
 
 namespace orvane {
 
+struct LoadReport;
+
 class TOrvane;
 
 using TNotifyEvent = std::function<void(TOrvane* sender)>;
@@ -41,6 +43,7 @@ class TOrvane : public QWidget {
   Q_PROPERTY(bool MousePan READ GetMousePan WRITE SetMousePan)
   Q_PROPERTY(bool PrintMonochrome READ GetPrintMonochrome WRITE SetPrintMonochrome)
   Q_PROPERTY(std::string Version READ GetVersion WRITE SetVersion)
+  Q_PROPERTY(double ChordTolerance READ GetChordTolerance WRITE SetChordTolerance)
 
  public:
   explicit TOrvane(QWidget* parent = nullptr);
@@ -170,6 +173,19 @@ class TOrvane : public QWidget {
   void LoadFromFile(const std::string& file_name);
   void MergeFile(const std::string& file_name);
   void SaveToFile(const std::string& file_name);
+  // What the last load or merge made (elements by type) and left out (entity kinds with counts
+  // and why), and the same as one short line of text.
+  const LoadReport& GetLoadReport() const;
+  std::string LoadReportText() const;
+  // The name a layer has in the drawing's file ("" when it has none), and the layer of a name
+  // (-1 when no layer has it). DXF files name their layers.
+  std::string LayerName(int layer) const;
+  int LayerNumber(const std::string& name) const;
+  // Curves the store cannot hold (ellipses, splines) are read as lines that stay within this
+  // distance of the curve, in drawing units (0.01 unless set); values that are not positive
+  // are ignored.
+  double GetChordTolerance() const;
+  void SetChordTolerance(double value);
 
   // Image files of the picture on the widget, exactly its width x height pixels. The name is used
   // as it stands (no extension is added or tested) and an existing file is overwritten. A file

@@ -90,6 +90,7 @@ class TForm1 : public QMainWindow {
   void build_view_menu();
   void build_draw_menu();
   void save_cad();
+  void show_load_report();
   void save_image(int filter_index, const QString& default_ext,
                   void (TOrvane::*save)(const std::string&));
   void print(void (TOrvane::*print)());

@@ -98,6 +98,15 @@ void TForm1::LoadCad(const QString& file_name) {
   Orvane1->SetCadType(cad_type_for(file_name));
   Orvane1->LoadFromFile(file_name.toStdString());
   Orvane1->ZoomAll();
+  show_load_report();
+}
+
+// What the load made and left out, in the label under the drawing (until the mouse moves over
+// it); the whole text as the label's tool tip.
+void TForm1::show_load_report() {
+  const QString report = QString::fromStdString(Orvane1->LoadReportText());
+  Label1->setToolTip(report);
+  Label1->setText(Label1->fontMetrics().elidedText(report, Qt::ElideRight, Label1->width()));
 }
 
 void TForm1::save_cad() {

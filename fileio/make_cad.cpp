@@ -1,9 +1,14 @@
 #include "fileio/make_cad.h"
 
+#include <array>
+#include <cstdint>
+
 #include "core/state.h"
+#include "core/store.h"
 #include "fileio/cdl_reader.h"
 #include "fileio/dxf.h"
 #include "fileio/iges.h"
+#include "fileio/load_report.h"
 #include "fileio/tvg_reader.h"
 
 namespace orvane {
@@ -21,13 +26,21 @@ void reset_arc_views() {
   arc_view[1] = identity;
 }
 
-}  // namespace
+using TypeCounts = std::array<int64_t, kArc + 1>;
 
-int make_cad(const std::string& name) {
-  fast_load_flag = false;
-  reset_arc_views();
-  if (name.empty()) return -1;
-  abort2 = false;
+// Live points, lines and arcs of the store, by element type.
+TypeCounts count_types() {
+  TypeCounts counts{};
+  for (int n = 1; n <= last_element_number; ++n) {
+    const TElement* e = lock_element(n);
+    if (e != nullptr && !e->deleted && e->element_type >= kPoint && e->element_type <= kArc) {
+      ++counts[e->element_type];
+    }
+  }
+  return counts;
+}
+
+int read_file_of_type(const std::string& name) {
   switch (cad_type) {
     case 3:
       return read_iges(name) ? -1 : 0;
@@ -39,6 +52,28 @@ int make_cad(const std::string& name) {
       cad_type = 1;
       return read_cdl(name);
   }
+}
+
+}  // namespace
+
+int make_cad(const std::string& name) {
+  fast_load_flag = false;
+  reset_arc_views();
+  if (name.empty()) return -1;
+  abort2 = false;
+  load_report.clear();
+  const TypeCounts before = merge_cad ? count_types() : TypeCounts{};
+  const int result = read_file_of_type(name);
+  const bool read = cad_type == 1 ? result == 0 : result == -1;
+  if (!read) return result;
+  // Only DXF files name their layers; a drawing read from another kind has no names.
+  if (!merge_cad && cad_type != 2) layer_name.fill(std::string());
+  // The report counts what the store gained, whichever reader made it.
+  const TypeCounts after = count_types();
+  load_report.points = after[kPoint] - before[kPoint];
+  load_report.lines = after[kLine] - before[kLine];
+  load_report.arcs = after[kArc] - before[kArc];
+  return result;
 }
 
 }  // namespace orvane

@@ -196,3 +196,20 @@ TEST_F(Form1Test, PrintWithoutAPrinterSaysWhereThePdfWent) {
   EXPECT_TRUE(f.read(5) == "%PDF-");
   EXPECT_TRUE(ui.errors.empty());
 }
+
+TEST_F(Form1Test, LoadCadShowsWhatTheLoadMadeUnderTheDrawing) {
+  ui.files = {sample("bracket.dxf")};
+  form->LoadCAD1->trigger();
+  int counts[4] = {0, 0, 0, 0};
+  for (int n = 1; n <= orvane1->GetLastElement(); ++n) {
+    const TElement e = orvane1->GetElement(n);
+    if (!e.deleted && e.element_type >= kPoint && e.element_type <= kArc) ++counts[e.element_type];
+  }
+  QStringList parts;
+  if (counts[kLine] > 0) parts << QString("%1 lines").arg(counts[kLine]);
+  if (counts[kArc] > 0) parts << QString("%1 arcs").arg(counts[kArc]);
+  if (counts[kPoint] > 0) parts << QString("%1 points").arg(counts[kPoint]);
+  ASSERT_GE(parts.size(), 2);
+  EXPECT_EQ(form->Label1->toolTip(), parts.join(", "));
+  EXPECT_TRUE(form->Label1->text().startsWith(parts[0])) << form->Label1->text().toStdString();
+}
