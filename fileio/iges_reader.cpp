@@ -9,6 +9,7 @@
 #include "core/store.h"
 #include "fileio/fields.h"
 #include "fileio/iges.h"
+#include "fileio/iges_paths.h"
 #include "fileio/iges_records.h"
 #include "fileio/read_loop.h"
 
@@ -215,20 +216,11 @@ class IgesReader {
 
 }  // namespace
 
-bool read_iges(const std::string& file_name) {
-  if (cdlinfile.Reset(file_name) != 0) return false;
-  cdl_filename = file_name;
-  if (!merge_cad) {
-    destroy_all_elements();
-    fast_load_flag = true;
-  }
-  metric_machine = false;
+void read_classic_iges(const std::string& file_name) {
   std::error_code error;
   std::uintmax_t size = std::filesystem::file_size(file_name, error);
   if (error) size = 0;
   run_read_loop([size] { IgesReader(size).run(); }, get_max_min);
-  cad_changed = false;
-  return true;
 }
 
 }  // namespace orvane
