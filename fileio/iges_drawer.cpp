@@ -229,7 +229,7 @@ TColor Drawer::color_of(int number, TColor parent) const {
   }
   // Percentages to the nearest of 256 levels; the colour value holds red in its low byte.
   auto level = [](double percent) {
-    return static_cast<TColor>(std::lround(std::clamp(percent, 0.0, 100.0) * 2.55));
+    return static_cast<TColor>(std::lround(std::clamp(percent, 0.0, 100.0) * 255 / 100));
   };
   return visible(level(rgb[0]) | level(rgb[1]) << 8 | level(rgb[2]) << 16);
 }
