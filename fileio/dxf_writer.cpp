@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "core/store.h"
 #include "fileio/dxf.h"
+#include "fileio/dxf_arc_plane.h"
 #include "fileio/numbers.h"
 
 namespace orvane {
@@ -35,6 +36,21 @@ class EntityText {
   std::string& out_;
 };
 
+// An arc of another plane than the world XY one carries its extrusion direction, with centre
+// and angles in that direction's object coordinates, so that it reads back in its plane.
+void append_arc(EntityText& t, const TElement& e) {
+  const double* g = e.values;
+  DxfArcPlane p;
+  if (!dxf_arc_plane(e, p)) {
+    t.line("ARC").whole("8", e.layer).real("10", g[0]).real("20", g[1]).real("30", g[2]);
+    t.real("40", g[3]).real("50", g[4]).real("51", g[5]);
+    return;
+  }
+  t.line("ARC").whole("8", e.layer).real("10", p.centre.x).real("20", p.centre.y);
+  t.real("30", p.centre.z).real("40", g[3]).real("50", p.start).real("51", p.end);
+  t.real("210", p.normal.x).real("220", p.normal.y).real("230", p.normal.z);
+}
+
 void append_entity(std::string& out, const TElement& e) {
   const double* g = e.values;
   EntityText t(out);
@@ -47,8 +63,7 @@ void append_entity(std::string& out, const TElement& e) {
       t.real("11", g[3]).real("21", g[4]).real("31", g[5]);
       break;
     case kArc:
-      t.line("ARC").whole("8", e.layer).real("10", g[0]).real("20", g[1]).real("30", g[2]);
-      t.real("40", g[3]).real("50", g[4]).real("51", g[5]);
+      append_arc(t, e);
       break;
     case kCircle:
       t.line("CIRCLE").whole("8", e.layer).real("10", g[0]).real("20", g[1]).real("30", g[2]);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/colors.h"
+#include "fileio/curve_tessellation.h"
 #include "fileio/fileio.h"
 #include "fileio/load_report.h"
 #include "tests/fileio/dxf_test_util.h"

@@ -6,6 +6,7 @@
 
 #include "core/colors.h"
 #include "fileio/dxf.h"
+#include "tests/fileio/dxf_test_util.h"
 #include "tests/fileio/fileio_test.h"
 
 using namespace orvane;
@@ -93,4 +94,34 @@ TEST_F(DxfWriterTest, AFailedWriteReturnsFalseAndLeavesTheOldFile) {
   EXPECT_EQ(cdl_filename, "before");
   EXPECT_TRUE(write_dxf(old));
   EXPECT_GT(read_file(old).size(), 4096u);
+}
+
+TEST_F(DxfWriterTest, ArcsOfOtherPlanesReadBackInTheirPlanes) {
+  // View 4 looks from below; view 7 is a tilted plane whose own x axis (-0.8, 0, 0.6) is not
+  // the one the DXF rule gives its normal (0.6, 0, 0.8).
+  arc_view[4] = view_entry{-1, 0, 0, 0, 1, 0, 0, 0, -1, true};
+  arc_view[7] = view_entry{-0.8, 0, 0.6, 0, -1, 0, 0.6, 0, 0.8, true};
+  make(kArc, {1, 2, 3, 4, 30, 60}, clRed, 1, 1, 4);
+  make(kArc, {-2, 1, 5, 3, 350, 100}, clRed, 1, 1, 7);
+  using dxf_test::arc_point;
+  std::vector<std::vector<dxf_test::P3>> before;
+  for (const TElement& e : dxf_test::of_type(kArc)) {
+    before.push_back({arc_point(e, e.values[4]), arc_point(e, e.values[5]),
+                      arc_point(e, e.values[4] + 10)});
+  }
+  ASSERT_TRUE(write_dxf(path("planes.dxf")));
+  ASSERT_EQ(load(path("planes.dxf"), 2), -1);
+  const std::vector<TElement> arcs = dxf_test::of_type(kArc);
+  ASSERT_EQ(arcs.size(), 2u);
+  ASSERT_EQ(before.size(), 2u);
+  for (int n = 1; n <= 2; ++n) {
+    const TElement& e = arcs[n - 1];
+    const dxf_test::P3 after[3] = {arc_point(e, e.values[4]), arc_point(e, e.values[5]),
+                                   arc_point(e, e.values[4] + 10)};
+    for (int k = 0; k < 3; ++k)
+      EXPECT_POINT_NEAR(after[k], before[n - 1][k].x, before[n - 1][k].y, before[n - 1][k].z,
+                        2e-4);
+  }
+  EXPECT_EQ(arcs[0].view, 4);
+  EXPECT_GE(arcs[1].view, 7);
 }
