@@ -19,8 +19,14 @@ QStringList qt_name_filters(const QString& filter) {
 int cad_type_for(const QString& file_name) {
   const QString ext = QFileInfo(file_name).suffix().toUpper();
   if (ext == QLatin1String("DXF")) return 2;
-  if (ext == QLatin1String("IGS")) return 3;
+  if (ext == QLatin1String("IGS") || ext == QLatin1String("IGES")) return 3;
+  if (ext == QLatin1String("TVG")) return 4;
   return 1;
+}
+
+int cad_type_for_saving(const QString& file_name) {
+  const int type = cad_type_for(file_name);
+  return type == 4 ? 1 : type;
 }
 
 }  // namespace orvane::demo

@@ -7,7 +7,8 @@
 namespace orvane::demo {
 
 inline const QString kCadFilter = QStringLiteral(
-    "CDL Files (*.cdl)|*.cdl|DXF Files (*.dxf)|*.dxf|IGES Files (*.igs)|*.igs|ALL Files (*.*)|*.*");
+    "CDL Files (*.cdl)|*.cdl|DXF Files (*.dxf)|*.dxf|IGES Files (*.igs)|*.igs|"
+    "IGES Files (*.iges)|*.iges|TVG Files (*.tvg)|*.tvg|ALL Files (*.*)|*.*");
 inline const QString kImageFilter = QStringLiteral(
     "BMP Files (*.bmp)|*.bmp|GIF Files (*.gif)|*.gif|JPEG Files {*.jpg)|*.jpg|ALL Files (*.*)|*.*");
 
@@ -17,8 +18,10 @@ inline const QString kImageFilter = QStringLiteral(
 // without patterns is dropped.
 QStringList qt_name_filters(const QString& filter);
 
-// The CadType for a file name: 1 for ".cdl", 2 for ".dxf", 3 for ".igs" in any case, 1 for any
-// other name.
+// The CadType for reading a file name: 1 for ".cdl", 2 for ".dxf", 3 for ".igs" and ".iges", 4
+// for ".tvg", in any case; 1 for any other name.
 int cad_type_for(const QString& file_name);
+// The CadType for writing a file name: as for reading, but CDL for ".tvg", which is read only.
+int cad_type_for_saving(const QString& file_name);
 
 }  // namespace orvane::demo

@@ -112,7 +112,7 @@ void TForm1::show_load_report() {
 void TForm1::save_cad() {
   const QString name = ui_.save_file(this, {"Save As", kCadFilter, 1, kCadExt});
   if (name.isEmpty()) return;
-  Orvane1->SetCadType(cad_type_for(name));
+  Orvane1->SetCadType(cad_type_for_saving(name));
   Orvane1->SaveToFile(name.toStdString());
 }
 

@@ -2,6 +2,8 @@
 #include <filesystem>
 #include <new>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "core/colors.h"
 #include "core/helpers.h"
@@ -9,6 +11,7 @@
 #include "core/store.h"
 #include "fileio/fields.h"
 #include "fileio/iges.h"
+#include "fileio/iges_paths.h"
 #include "fileio/iges_records.h"
 #include "fileio/read_loop.h"
 
@@ -71,6 +74,7 @@ class IgesReader {
   void run() {
     while (!mem_full && next_line(line_))
       examine(line_);
+    place_arcs();
   }
 
  private:
@@ -117,6 +121,11 @@ class IgesReader {
     int layer = val_int(columns(second_, 33, 8)) % 256;
     if (layer == 0) layer = 1;
     if (layer == 255) layer = 254;
+    if (type == 124 && second_type == 124) {
+      // A matrix written for an arc view names the view by its subscript number.
+      view_of_matrix_[val_int(columns(first, 74, 7))] = val_int(columns(second_, 65, 8));
+      return;
+    }
     const int element_type = element_type_of(type);
     if (element_type == 0 || type != second_type || pointer < 1) return;
     if (pointer > std::max(last_element_number + 1, max_pointer_)) return;
@@ -124,6 +133,8 @@ class IgesReader {
     make_element(pointer, static_cast<uint8_t>(element_type), 0, 0, 0, 0, 0, 0, color, line_type,
                  layer, 0, 0);
     last_element_number = std::max(last_element_number, pointer);
+    const int matrix = val_int(columns(first, 49, 8));
+    if (element_type == kArc && matrix != 0) placed_.push_back({pointer, matrix});
   }
 
   // A parameter record with its continuation records (the following parameter records of the
@@ -146,6 +157,10 @@ class IgesReader {
       record_.append(piece);
     }
     fields_.assign(record_, 3);
+    if (fields_.rounded(1) == 124) {
+      if (!placed_.empty()) keep_matrix(val_int(entry));
+      return;
+    }
     Geometry geometry;
     if (!read_geometry(geometry)) return;
     if (merge_cad) {
@@ -207,6 +222,58 @@ class IgesReader {
     globalunlock(element_handle[number]);
   }
 
+  // The rotation of the 124 record in fields_, kept under its directory number.
+  void keep_matrix(int directory) {
+    view_entry& m = matrices_[directory];
+    double* rows[9] = {&m.ax, &m.ay, &m.az, &m.bx, &m.by, &m.bz, &m.cx, &m.cy, &m.cz};
+    for (int i = 0; i < 9; ++i)
+      *rows[i] = fields_.real(2 + i + i / 3);  // the translation of each row is skipped
+    m.defined = true;
+  }
+
+  // Arcs whose entry names a matrix go to the arc view of that rotation: the view the matrix
+  // names when it is free or already holds the rotation, else one that holds it, else the
+  // first free one; without any they stay in the top view.
+  void place_arcs() {
+    for (const auto& [number, matrix] : placed_) {
+      const auto found = matrices_.find(matrix);
+      if (found == matrices_.end()) continue;
+      const auto named = view_of_matrix_.find(matrix);
+      const int view = view_for(found->second, named == view_of_matrix_.end() ? 0 : named->second);
+      TElement* e = lock_element(number);
+      if (e == nullptr) continue;
+      if (view != 0 && e->element_type == kArc) e->view = view;
+      globalunlock(element_handle[number]);
+    }
+  }
+
+  static bool same_rotation(const view_entry& a, const view_entry& b) {
+    return a.ax == b.ax && a.ay == b.ay && a.az == b.az && a.bx == b.bx && a.by == b.by &&
+           a.bz == b.bz && a.cx == b.cx && a.cy == b.cy && a.cz == b.cz;
+  }
+
+  static int view_for(const view_entry& rotation, int named) {
+    if (named >= 2 && named <= kArcViews &&
+        (!arc_view[named].defined || same_rotation(arc_view[named], rotation))) {
+      arc_view[named] = rotation;
+      return named;
+    }
+    int free_view = 0;
+    for (int v = 2; v <= kArcViews; ++v) {
+      if (arc_view[v].defined && same_rotation(arc_view[v], rotation)) return v;
+      if (!arc_view[v].defined && free_view == 0) free_view = v;
+    }
+    if (free_view != 0) arc_view[free_view] = rotation;
+    return free_view;
+  }
+
+  struct Placed {
+    int number;  // the arc's element number
+    int matrix;  // the directory number of its matrix
+  };
+  std::vector<Placed> placed_;
+  std::unordered_map<int, view_entry> matrices_;
+  std::unordered_map<int, int> view_of_matrix_;
   const int max_pointer_;
   std::string line_, second_, next_, pending_, record_;
   bool has_pending_ = false;
@@ -215,20 +282,11 @@ class IgesReader {
 
 }  // namespace
 
-bool read_iges(const std::string& file_name) {
-  if (cdlinfile.Reset(file_name) != 0) return false;
-  cdl_filename = file_name;
-  if (!merge_cad) {
-    destroy_all_elements();
-    fast_load_flag = true;
-  }
-  metric_machine = false;
+void read_classic_iges(const std::string& file_name) {
   std::error_code error;
   std::uintmax_t size = std::filesystem::file_size(file_name, error);
   if (error) size = 0;
   run_read_loop([size] { IgesReader(size).run(); }, get_max_min);
-  cad_changed = false;
-  return true;
 }
 
 }  // namespace orvane

@@ -1,5 +1,7 @@
+#include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "core/helpers.h"
 #include "core/state.h"
@@ -73,18 +75,36 @@ int line_type_field(int line_type) {
   return fits_field(line_type) ? line_type : 1;
 }
 
+// An arc drawn in a view other than the top one is placed by the view's rotation.
+bool in_tilted_view(const TElement& e) {
+  return e.element_type == kArc && e.view >= 2 && e.view <= kArcViews && arc_view[e.view].defined;
+}
+
+// The 124 matrix of an arc view: its rows map the view's (u, v, d) to the model, no translation.
+std::string view_matrix(int view) {
+  const view_entry& w = arc_view[view];
+  const double rows[12] = {w.ax, w.ay, w.az, 0, w.bx, w.by, w.bz, 0, w.cx, w.cy, w.cz, 0};
+  std::string out = "124";
+  append_reals(out, rows, 12);
+  out += ';';
+  return out;
+}
+
 class IgesWriter {
  public:
   explicit IgesWriter(AtomicTextWriter& file) : file_(file) {}
 
   // False when the drawing needs more records than the sequence numbers can count.
   bool write(const std::string& file_name) {
+    find_views();
     write_start(file_name);
     write_global();
     write_matrix_directory();
     if (!directory_pass()) return false;
+    if (!view_directory()) return false;
     parameter_record(kMatrixParameters, 1);
     parameter_pass();
+    view_parameters();
     write_terminate();
     return true;
   }
@@ -128,6 +148,55 @@ class IgesWriter {
     directory_count_ = 2;
   }
 
+  // The arc views other than the top one that written arcs use, each with the directory number
+  // of its matrix: the matrices follow the elements, so that elements keep their numbers.
+  void find_views() {
+    int count = 0;
+    each_entity([&](const TElement& e, int) {
+      ++count;
+      if (in_tilted_view(e) && matrix_of_view_[e.view] == 0) {
+        views_.push_back(e.view);
+        matrix_of_view_[e.view] = 1;
+      }
+      return true;
+    });
+    for (std::size_t k = 0; k < views_.size(); ++k) {
+      matrix_of_view_[views_[k]] = 2 * count + 3 + 2 * static_cast<int>(k);
+    }
+  }
+
+  // A matrix entry per view; its subscript number tells the view, so that the drawing reads
+  // back with the same views.
+  bool view_directory() {
+    for (int view : views_) {
+      if (directory_count_ + 2 > iges::kMaxSequence) return false;
+      const int pieces = iges::split_parameters(view_matrix(view), [](std::string_view) {});
+      std::string d;
+      for (int v : {124, next_parameter_, 1, 1, 0, 0, 0})
+        append_field(d, v);
+      d += blanks(8);
+      d += kStatus;
+      record(d, 'D', ++directory_count_);
+      d.clear();
+      for (int v : {124, 0, 3, pieces, 0})
+        append_field(d, v);
+      d += blanks(24);
+      append_field(d, view);
+      record(d, 'D', ++directory_count_);
+      if (next_parameter_ > iges::kMaxSequence - pieces) return false;
+      next_parameter_ += pieces;
+    }
+    return true;
+  }
+
+  void view_parameters() {
+    for (int view : views_) {
+      iges::split_parameters(view_matrix(view), [&](std::string_view piece) {
+        parameter_record(piece, matrix_of_view_[view]);
+      });
+    }
+  }
+
   // Two directory records per element; each points to the element's first parameter record
   // and gives how many there are.
   bool directory_pass() {
@@ -139,6 +208,7 @@ class IgesWriter {
       write_directory(element, type, parameter, pieces);
       if (parameter > iges::kMaxSequence - pieces) return false;
       parameter += pieces;
+      next_parameter_ = parameter;
       return true;
     });
   }
@@ -160,7 +230,8 @@ class IgesWriter {
 
   void write_directory(const TElement& e, int type, int parameter, int pieces) {
     std::string d;
-    for (int v : {type, parameter, 1, line_type_field(e.line_type), 0, 0, 0})
+    const int matrix = in_tilted_view(e) ? matrix_of_view_[e.view] : 0;
+    for (int v : {type, parameter, 1, line_type_field(e.line_type), 0, 0, matrix})
       append_field(d, v);
     d += blanks(8);
     d += kStatus;
@@ -202,6 +273,9 @@ class IgesWriter {
   AtomicTextWriter& file_;
   int directory_count_ = 0;
   int parameter_count_ = 0;
+  int next_parameter_ = 2;  // the parameter record after the elements'
+  std::vector<int> views_;
+  std::array<int, kArcViews + 1> matrix_of_view_{};
   std::string data_;
   std::string right_;
 };

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 
 #include "demo/file_filters.h"
 #include "tests/demo/form1_fixture.h"
@@ -74,8 +75,30 @@ TEST_F(Form1Test, CadTypeFollowsTheExtensionInAnyCase) {
   EXPECT_EQ(cad_type_for("x.dxf"), 2);
   EXPECT_EQ(cad_type_for("/a.b/X.IGS"), 3);
   EXPECT_EQ(cad_type_for("x.Cdl"), 1);
-  for (const char* other : {"x.tvg", "x.txt", "x", "dxf", "x.dxf.bak"})
+  EXPECT_EQ(cad_type_for("/a/bearing.iges"), 3);
+  EXPECT_EQ(cad_type_for("HAMMER.IGES"), 3);
+  EXPECT_EQ(cad_type_for("plate.TvG"), 4);
+  for (const char* other : {"x.txt", "x", "dxf", "x.dxf.bak", "x.iges.bak", "iges"})
     EXPECT_EQ(cad_type_for(other), 1) << other;
+  // No TVG writer: a drawing saved under a .tvg name is written as CDL, as before.
+  EXPECT_EQ(cad_type_for_saving("x.tvg"), 1);
+  EXPECT_EQ(cad_type_for_saving("x.Iges"), 3);
+}
+
+// The bracket (121 elements once its tilted arcs are chords) and the plate (12) under names in
+// capitals with the longer IGES extension.
+TEST_F(Form1Test, LoadCadReadsIgesAndTvgNamesInAnyCase) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString iges = dir.filePath("BRACKET.IGES"), tvg = dir.filePath("Plate.TVG");
+  ASSERT_TRUE(QFile::copy(sample("bracket.igs"), iges));
+  ASSERT_TRUE(QFile::copy(sample("plate.tvg"), tvg));
+  form->LoadCad(iges);
+  EXPECT_EQ(orvane1->GetCadType(), 3);
+  EXPECT_EQ(count(kPoint) + count(kLine) + count(kArc), 121);
+  form->LoadCad(tvg);
+  EXPECT_EQ(orvane1->GetCadType(), 4);
+  EXPECT_EQ(count(kLine) + count(kArc), 12);
 }
 
 TEST_F(Form1Test, CancelledDialogsDoNothing) {
@@ -135,8 +158,9 @@ TEST_F(Form1Test, AFailedSaveIsShownAndDoesNotEndTheProgram) {
 }
 
 TEST_F(Form1Test, FiltersKeepTheirTextsAndGiveQtTheirPatterns) {
-  EXPECT_EQ(qt_name_filters(kCadFilter), QStringList({"CDL Files (*.cdl)", "DXF Files (*.dxf)",
-                                                      "IGES Files (*.igs)", "ALL Files (*.*)"}));
+  EXPECT_EQ(qt_name_filters(kCadFilter),
+            QStringList({"CDL Files (*.cdl)", "DXF Files (*.dxf)", "IGES Files (*.igs)",
+                         "IGES Files (*.iges)", "TVG Files (*.tvg)", "ALL Files (*.*)"}));
   EXPECT_EQ(qt_name_filters(kImageFilter),
             QStringList({"BMP Files (*.bmp)", "GIF Files (*.gif)", "JPEG Files {*.jpg) (*.jpg)",
                          "ALL Files (*.*)"}));

@@ -34,6 +34,10 @@ void expect_consistent() {
     EXPECT_TRUE(e->element_type >= kPoint && e->element_type <= kArc) << n;
     EXPECT_TRUE(e->layer >= 1 && e->layer <= 254) << n;
     EXPECT_TRUE(e->view >= 0 && e->view <= kArcViews) << n;
+    if (e->element_type == kArc) {
+      // An IGES entry without its parameter record keeps view 0.
+      EXPECT_TRUE(e->view == 0 || arc_view[e->view].defined) << n;
+    }
     for (double v : e->values)
       EXPECT_TRUE(std::isfinite(v)) << n;
   }
@@ -209,8 +213,10 @@ TEST_F(ExchangeCorpusTest, EveryForeignFileLoadsTheSameDrawingTwiceWithAPlausibl
       const std::vector<double> first = snapshot();
       ASSERT_TRUE(reader(file)) << file;
       EXPECT_EQ(snapshot(), first) << file;
-      // Every element needs at least two lines of the file.
-      EXPECT_LE(live_elements() * 2, static_cast<int>(lines_of(read_file(file)).size())) << file;
+      // Every DXF element needs at least two lines of the file (IGES curves become many lines).
+      if (reader == read_dxf2) {
+        EXPECT_LE(live_elements() * 2, static_cast<int>(lines_of(read_file(file)).size())) << file;
+      }
       ++files;
     }
   }
@@ -229,8 +235,8 @@ TEST_F(ExchangeCorpusTest, KnownForeignFilesGiveTheirEntities) {
       {"dxf/ezdxf__R12_with_trash_beyond_EOF.dxf", 1, 1, {0, 0, 0, 1.5, 0, 360}},
       {"iges/pyiges-bench__116-000.igs", 1, 1, {18, 15.25, 0, 0, 0, 0}},
       {"iges/pyiges-bench__f110x.igs", 2, 2, {4.099, 2.2049, 0, 5.224, 1.2049, 0}},
-      // The second point's comment runs over three records; the third point's pointer is 5.
-      {"iges/occt-github__bug27069_points-with-comments.igs", 3, 5, {30, 40, 50, 0, 0, 0}}};
+      // The second point's comment runs over three records; the third point is the third element.
+      {"iges/occt-github__bug27069_points-with-comments.igs", 3, 3, {30, 40, 50, 0, 0, 0}}};
   for (const Known& k : known) {
     const std::string file = kCorpus + "/" + k.file;
     ASSERT_TRUE(k.file[0] == 'd' ? read_dxf2(file) : read_iges(file)) << file;

@@ -1,11 +1,14 @@
 #include <sys/resource.h>
 
+#include <cmath>
 #include <csignal>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "core/colors.h"
 #include "fileio/iges.h"
+#include "fileio/numbers.h"
 #include "tests/fileio/fileio_test.h"
 
 using namespace orvane;
@@ -124,4 +127,85 @@ TEST_F(IgesWriterTest, AFailedWriteReturnsFalseAndKeepsTheOldFileAndName) {
   EXPECT_FALSE(written);
   EXPECT_EQ(read_file(old), "old contents");
   EXPECT_EQ(cdl_filename, "before");
+}
+
+namespace {
+
+// The model-space point of an arc element at an angle, through its arc view.
+std::vector<double> arc_model_point(const TElement& e, double degrees) {
+  const view_entry& w = arc_view[e.view];
+  const double u = e.values[0] + e.values[3] * std::cos(degrees * M_PI / 180);
+  const double v = e.values[1] + e.values[3] * std::sin(degrees * M_PI / 180);
+  const double d = e.values[2];
+  return {w.ax * u + w.ay * v + w.az * d, w.bx * u + w.by * v + w.bz * d,
+          w.cx * u + w.cy * v + w.cz * d};
+}
+
+void expect_point(const std::vector<double>& a, const std::vector<double>& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (std::size_t i = 0; i < a.size(); ++i)
+    EXPECT_NEAR(a[i], b[i], 1e-4) << i;
+}
+
+}  // namespace
+
+// View 5 here is the front plane: u = x, v = z, normal -y. An arc about (1, 2, 3) of radius 2
+// in it starts at u = 3, v = 2, d = 3, which is the model point (3, -3, 2).
+TEST_F(IgesWriterTest, ArcsOfOtherViewsTravelWithTheViewsMatrixAndReadBackInTheirPlane) {
+  view_entry front;
+  front.ax = 1;
+  front.cy = 1;
+  front.bz = -1;
+  front.defined = true;
+  arc_view[5] = front;
+  make(kLine, {0, 0, 0, 1, 1, 1});
+  make(kArc, {0, 0, 0, 1, 0, 90});
+  make_element(get_new_element_number(), kArc, 1, 2, 3, 2, 0, 90, clLime, 1, 1, 0, 5);
+  ASSERT_TRUE(write_iges(path("v.igs")));
+  const std::vector<std::string> lines = crlf_lines(path("v.igs"));
+  // Every record 80 columns, each section numbered from 1 without gaps.
+  std::map<char, int> last;
+  for (const std::string& l : lines) {
+    ASSERT_EQ(l.size(), 80u) << l;
+    EXPECT_EQ(std::stoi(l.substr(73)), ++last[l[72]]) << l;
+  }
+  EXPECT_EQ(last['D'], 10);
+  const std::string& t = lines.back();
+  EXPECT_EQ(t.substr(16, 8), "D0000010");
+  EXPECT_EQ(std::stoi(t.substr(25, 7)), last['P']);
+  // The tilted arc (directory 7) points to the matrix at directory 9, whose subscript is 5.
+  EXPECT_EQ(lines[1 + 2 + 6].substr(48, 8), "       9");
+  EXPECT_EQ(lines[1 + 2 + 8].substr(0, 8), "     124");
+  EXPECT_EQ(lines[1 + 2 + 9].substr(64, 8), "       5");
+  const int p = std::stoi(lines[1 + 2 + 8].substr(8, 8));
+  std::string expected = "124";
+  for (double v : {1, 0, 0, 0, 0, 0, -1, 0, 0, 1, 0, 0})
+    expected += "," + str_real(v);
+  const std::string& matrix = lines[1 + 2 + 10 + p - 1];
+  EXPECT_EQ(matrix.substr(0, expected.size() + 1), expected + ";");
+  EXPECT_EQ(matrix.substr(64, 8), "       9");
+
+  // Read back here: same numbers, the arc in view 5 with the same rotation.
+  ASSERT_EQ(load(path("v.igs"), 3), -1);
+  ASSERT_EQ(live_elements(), 3);
+  EXPECT_EQ(element(3).view, 1);
+  const TElement& tilted = element(4);
+  EXPECT_EQ(tilted.view, 5);
+  EXPECT_EQ(arc_view[5].bz, -1);
+  EXPECT_EQ(arc_view[5].cy, 1);
+  expect_point(arc_model_point(tilted, tilted.values[4]), {3, -3, 2});
+
+  // Read as another program's file, by the rules of the format alone.
+  std::string text = read_file(path("v.igs"));
+  text.replace(text.find("6HTAVREN"), 8, "6HOTHERS");
+  ASSERT_EQ(load(write_file("o.igs", text), 3), -1);
+  bool found = false;
+  for (int n = 1; n <= last_element_number; ++n) {
+    const TElement* e = lock_element(n);
+    if (e == nullptr || e->element_type != kArc || e->view == 1) continue;
+    found = true;
+    expect_point(arc_model_point(*e, e->values[4]), {3, -3, 2});
+    expect_point(arc_model_point(*e, e->values[5]), {1, -3, 4});
+  }
+  EXPECT_TRUE(found);
 }
