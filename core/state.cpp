@@ -19,6 +19,7 @@ int current_line_type = 0;
 int current_layer = 1;
 int current_view = 1;
 std::array<bool, kLayers> visible_layer;
+std::array<std::string, kLayers> layer_name;
 TColor plot_background = 0;
 bool draw_axis_flag = false;
 bool metric_machine = false;
@@ -106,6 +107,7 @@ void start_defaults() {
   current_layer = 1;
   current_view = 1;
   visible_layer.fill(true);
+  layer_name.fill(std::string());
   plot_background = 0;
   draw_axis_flag = false;
   metric_machine = false;

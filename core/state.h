@@ -43,6 +43,8 @@ extern int current_line_type;
 extern int current_layer;
 extern int current_view;
 extern std::array<bool, kLayers> visible_layer;
+// The names that layers have in the drawing's file (empty where the file gave none).
+extern std::array<std::string, kLayers> layer_name;
 extern TColor plot_background;
 extern bool draw_axis_flag;
 extern bool metric_machine;

@@ -22,6 +22,7 @@ inline constexpr int kMaxCurveSegments = 20000;
 
 // Points of c + a cos t + b sin t for t from t0 to t1 (radians, t0 < t1), both ends included,
 // within tol of the curve. a and b need not be perpendicular (an affine image of a circle).
+// No points when t1 <= t0 or any value is not finite.
 std::vector<Vec3> tessellate_ellipse(const Vec3& c, const Vec3& a, const Vec3& b, double t0,
                                      double t1, double tol);
 
@@ -50,12 +51,14 @@ std::vector<Vec3> tessellate_nurbs(const NurbsCurve& curve, double tol);
 
 // The cubic (or lower degree when there are fewer points) B-spline through the fit points, with
 // chord-length parameters; start and end tangents are used when given (not null, non-zero).
+// A tangent gives the direction only; each one adds a condition, and so may raise the degree.
 // False when fewer than two distinct points are given or the system cannot be solved.
 bool interpolate_fit_points(const std::vector<Vec3>& fit, const Vec3* start_tangent,
                             const Vec3* end_tangent, NurbsCurve& out);
 
 // Points of any continuous curve f over [t0, t1], both ends included, refined until each chord
 // stays within tol of f at the chord's interior samples (at most kMaxCurveSegments segments).
+// No points when t1 <= t0 or either is not finite; points where f is not finite are left out.
 std::vector<Vec3> tessellate_function(const std::function<Vec3(double)>& f, double t0, double t1,
                                       double tol);
 

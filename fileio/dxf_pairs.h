@@ -17,11 +17,17 @@ struct DxfPair {
   bool number_ok = false;  // the value is a finite number
 };
 
+// The pair that ends a drawing: code 0, "EOF".
+inline bool is_dxf_end(const DxfPair& pair) {
+  return pair.code == 0 && pair.text == "EOF";
+}
+
 class DxfPairSource {
  public:
   virtual ~DxfPairSource() = default;
   // The next pair; false at the end of the file or when the file cannot be read further (a
-  // truncated pair, a code that is not a number: damaged() then tells).
+  // truncated pair, a code that is not a number: damaged() then tells). Whatever follows the
+  // pair 0/EOF is not read.
   virtual bool next(DxfPair& pair) = 0;
   // True after next() stopped at damaged content rather than at the end of the file.
   virtual bool damaged() const = 0;

@@ -23,24 +23,35 @@ inline bool parse_plain(std::string_view s, double& value) {
   return true;
 }
 
-// mantissa x 10^exponent. A whole exponent on a mantissa without one of its own is handed to the
-// decimal parser, so that 1.5D-3 is exactly the double of 1.5E-3; otherwise (1D2.5, 1E2D1) the
-// exponent is applied as a power of ten.
-double with_d_exponent(std::string_view mantissa, std::string_view exponent) {
+// mantissa x 10^exponent into value; false when either part is not a number or the result is not
+// finite. A whole exponent on a mantissa without one of its own is handed to the decimal parser,
+// so that 1.5D-3 is exactly the double of 1.5E-3; otherwise (1D2.5, 1E2D1) the exponent is
+// applied as a power of ten.
+bool with_d_exponent(std::string_view mantissa, std::string_view exponent, double& value) {
   double m = 0;
   double e = 0;
-  if (!parse_plain(mantissa, m) || !parse_plain(exponent, e)) return 0;
+  if (!parse_plain(mantissa, m) || !parse_plain(exponent, e)) return false;
   const bool plain_mantissa = mantissa.find_first_of("eE") == std::string_view::npos;
   if (plain_mantissa && e == std::trunc(e) && std::abs(e) < 100000 && mantissa.size() < 400) {
     char text[420];
     char* end = std::copy(mantissa.begin(), mantissa.end(), text);
     *end++ = 'e';
     end = std::to_chars(end, text + sizeof text, static_cast<int>(e)).ptr;
-    double v = 0;
-    return parse_plain(std::string_view(text, end - text), v) ? v : 0;
+    return parse_plain(std::string_view(text, end - text), value);
   }
   const double v = m * std::pow(10.0, e);
-  return std::isfinite(v) ? v : 0;
+  if (!std::isfinite(v)) return false;
+  value = v;
+  return true;
+}
+
+// A field without spaces, with an optional "D" exponent.
+bool parse_field(std::string_view field, double& value) {
+  const std::size_t d = field.find('D');
+  if (d != std::string_view::npos) {
+    return with_d_exponent(field.substr(0, d), field.substr(d + 1), value);
+  }
+  return parse_plain(field, value);
 }
 
 template <class T>
@@ -117,14 +128,12 @@ double plain_to_real(std::string_view field) {
 }
 
 double field_to_real(std::string_view field) {
-  const std::size_t d = field.find('D');
-  if (d != std::string_view::npos) return with_d_exponent(field.substr(0, d), field.substr(d + 1));
   double v = 0;
-  return parse_plain(field, v) ? v : 0;
+  return parse_field(field, v) ? v : 0;
 }
 
-double text_to_real(std::string_view text) {
-  if (text.find(' ') == std::string_view::npos) return field_to_real(text);
+bool checked_text_to_real(std::string_view text, double& value) {
+  if (text.find(' ') == std::string_view::npos) return parse_field(text, value);
   char small[64];
   std::string large;
   char* packed = small;
@@ -136,7 +145,12 @@ double text_to_real(std::string_view text) {
   for (char c : text) {
     if (c != ' ') packed[n++] = c;
   }
-  return field_to_real(std::string_view(packed, n));
+  return parse_field(std::string_view(packed, n), value);
+}
+
+double text_to_real(std::string_view text) {
+  double v = 0;
+  return checked_text_to_real(text, v) ? v : 0;
 }
 
 int round_int(double value) {

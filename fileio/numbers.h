@@ -22,6 +22,9 @@ std::string str_general(double value);
 // written with "E" or with "D" (1.5D-3 is 1.5 x 10^-3). Any text that is not a well-formed finite
 // number, a malformed "D" exponent included, gives 0.
 double text_to_real(std::string_view text);
+// The same with the verdict: false, and value untouched, for a text that is not such a number
+// (junk, "inf", "nan", a value beyond the range of double).
+bool checked_text_to_real(std::string_view text, double& value);
 // The same for a text that holds no spaces.
 double field_to_real(std::string_view field);
 // The same for a text that holds neither spaces nor a "D".

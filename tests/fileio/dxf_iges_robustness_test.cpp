@@ -33,7 +33,7 @@ void expect_consistent() {
     if (e == nullptr || e->element_type == kNoElement) continue;
     EXPECT_TRUE(e->element_type >= kPoint && e->element_type <= kArc) << n;
     EXPECT_TRUE(e->layer >= 1 && e->layer <= 254) << n;
-    EXPECT_TRUE(e->view >= 0 && e->view <= 6) << n;
+    EXPECT_TRUE(e->view >= 0 && e->view <= kArcViews) << n;
     for (double v : e->values)
       EXPECT_TRUE(std::isfinite(v)) << n;
   }

@@ -1,0 +1,92 @@
+#include "fileio/dxf_record.h"
+
+#include <utility>
+
+#include "fileio/numbers.h"
+
+namespace orvane {
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+void DxfRecord::clear() {
+  type.clear();
+  groups.clear();
+  pool_.clear();
+}
+
+void DxfRecord::add(const DxfPair& pair) {
+  DxfGroup g;
+  g.code = pair.code;
+  g.number = pair.number_ok ? pair.number : 0;
+  g.number_ok = pair.number_ok;
+  g.text_at = static_cast<uint32_t>(pool_.size());
+  g.text_size = static_cast<uint32_t>(pair.text.size());
+  pool_.append(pair.text);
+  groups.push_back(g);
+}
+
+const DxfGroup* DxfRecord::find(int code) const {
+  for (const DxfGroup& g : groups)
+    if (g.code == code) return &g;
+  return nullptr;
+}
+
+double DxfRecord::number(int code, double fallback) const {
+  const DxfGroup* g = find(code);
+  return g ? g->number : fallback;
+}
+
+int DxfRecord::integer(int code, int fallback) const {
+  const DxfGroup* g = find(code);
+  return g ? trunc_int(g->number) : fallback;
+}
+
+std::string_view DxfRecord::text(int code) const {
+  const DxfGroup* g = find(code);
+  return g ? trim(text(*g)) : std::string_view();
+}
+
+Vec3 DxfRecord::point(int code) const {
+  return {number(code), number(code + 10), number(code + 20)};
+}
+
+Vec3 DxfRecord::extrusion() const {
+  return {number(210, 0), number(220, 0), number(230, 1)};
+}
+
+bool DxfRecordReader::next(DxfRecord& record) {
+  if (has_pending_) {
+    std::swap(record, pending_);
+    has_pending_ = false;
+    return true;
+  }
+  while (!at_end_) {
+    if (!have_pair_ && !pairs_.next(pair_)) break;
+    have_pair_ = false;
+    if (pair_.code != 0) continue;
+    record.clear();
+    record.type.assign(trim(pair_.text));
+    while (pairs_.next(pair_)) {
+      if (pair_.code == 0) {
+        have_pair_ = true;
+        return true;
+      }
+      record.add(pair_);
+    }
+    at_end_ = true;
+    return true;
+  }
+  at_end_ = true;
+  return false;
+}
+
+void DxfRecordReader::put_back(DxfRecord& record) {
+  std::swap(record, pending_);
+  has_pending_ = true;
+}
+
+}  // namespace orvane

@@ -1,0 +1,122 @@
+#include "fileio/dxf_text_pairs.h"
+
+#include <charconv>
+#include <new>
+#include <string_view>
+
+#include "fileio/dxf_codes.h"
+#include "fileio/numbers.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kBinaryFirstLine = "AutoCAD Binary DXF";
+
+bool is_blank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+std::string_view trim_end(std::string_view s) {
+  while (!s.empty() && is_blank(s.back()))
+    s.remove_suffix(1);
+  return s;
+}
+
+std::string_view trim(std::string_view s) {
+  s = trim_end(s);
+  while (!s.empty() && is_blank(s.front()))
+    s.remove_prefix(1);
+  return s;
+}
+
+// A code line: an integer with nothing but spaces and tabs around it.
+bool parse_code(std::string_view line, int& code) {
+  const std::string_view s = trim(line);
+  const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), code);
+  return !s.empty() && ec == std::errc() && ptr == s.data() + s.size();
+}
+
+// The number of a value of a numeric code (or of a code of no known type).
+void set_number(DxfPair& pair) {
+  pair.number = 0;
+  pair.number_ok = false;
+  const DxfValueType type = dxf_value_type(pair.code);
+  if (type == DxfValueType::kString || type == DxfValueType::kChunk) return;
+  double value = 0;
+  if (checked_text_to_real(trim(pair.text), value)) {
+    pair.number = value;
+    pair.number_ok = true;
+  }
+}
+
+}  // namespace
+
+int DxfTextPairs::open(const std::string& name) {
+  done_ = damaged_ = line_ahead_ = after_eof_ = false;
+  const int io_code = file_.Reset(name);
+  if (io_code != 0) return io_code;
+  try {
+    if (file_.Eof()) return 0;
+    file_.ReadLn(code_line_);
+  } catch (const TextFileError& e) {
+    return e.code;
+  } catch (const std::bad_alloc&) {
+    stop(true);  // a first line too long to hold
+    return 0;
+  }
+  if (std::string_view(code_line_).starts_with(kUtf8Bom)) code_line_.erase(0, kUtf8Bom.size());
+  line_ahead_ = true;
+  return 0;
+}
+
+bool DxfTextPairs::binary() const {
+  return line_ahead_ && code_line_ == kBinaryFirstLine;
+}
+
+bool DxfTextPairs::next(DxfPair& pair) {
+  if (done_) return false;
+  if (after_eof_) return stop(false);
+  try {
+    return read_pair(pair);
+  } catch (const TextFileError&) {
+    return stop(true);
+  } catch (const std::bad_alloc&) {
+    return stop(true);
+  }
+}
+
+bool DxfTextPairs::read_pair(DxfPair& pair) {
+  if (!line_ahead_) {
+    if (file_.Eof()) return stop(false);
+    file_.ReadLn(code_line_);
+  }
+  line_ahead_ = false;
+  if (trim(code_line_).empty()) return stop(!blank_to_end());
+  int code = 0;
+  if (!parse_code(code_line_, code) || file_.Eof()) return stop(true);
+  file_.ReadLn(value_line_);
+  pair.code = code;
+  pair.text = trim_end(value_line_);
+  set_number(pair);
+  after_eof_ = is_dxf_end(pair);
+  return true;
+}
+
+bool DxfTextPairs::blank_to_end() {
+  while (!file_.Eof()) {
+    file_.ReadLn(code_line_);
+    if (!trim(code_line_).empty()) return false;
+  }
+  return true;
+}
+
+bool DxfTextPairs::stop(bool damaged) {
+  done_ = true;
+  damaged_ = damaged;
+  file_.Close();
+  return false;
+}
+
+}  // namespace orvane
