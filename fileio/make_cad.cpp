@@ -4,6 +4,7 @@
 #include "fileio/cdl_reader.h"
 #include "fileio/dxf.h"
 #include "fileio/iges.h"
+#include "fileio/load_report.h"
 #include "fileio/tvg_reader.h"
 
 namespace orvane {
@@ -21,13 +22,37 @@ void reset_arc_views() {
   arc_view[1] = identity;
 }
 
+std::size_t max_line_of(int type) {
+  return type == 2 ? kDxfMaxLine : type == 3 ? kIgesMaxLine : type == 4 ? kTvgMaxLine : kCdlMaxLine;
+}
+
+// Puts the lines the readers passed over for their length into the load report, also when a
+// read error ends the load.
+class LongLineCount {
+ public:
+  LongLineCount() : before_(long_lines_skipped_total()) {}
+  ~LongLineCount() {
+    const int64_t n = long_lines_skipped_total() - before_;
+    try {
+      if (n > 0) load_report.leave_out(kLongLine, LeftOut::kDamaged, n);
+    } catch (...) {  // no memory for the report: the load's own outcome stands
+    }
+  }
+
+ private:
+  int64_t before_;
+};
+
 }  // namespace
 
 int make_cad(const std::string& name) {
   fast_load_flag = false;
+  load_report.clear();
   reset_arc_views();
   if (name.empty()) return -1;
   abort2 = false;
+  const LineCap cap(max_line_of(cad_type));
+  const LongLineCount long_lines;
   switch (cad_type) {
     case 3:
       return read_iges(name) ? -1 : 0;

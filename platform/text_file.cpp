@@ -139,7 +139,22 @@ void remove_stale_temporaries(const std::string& folder, const std::string& pref
   ::closedir(dir);
 }
 
+std::size_t default_max_line = TextFile::kDefaultMaxLine;
+int64_t long_lines_total = 0;
+
 }  // namespace
+
+LineCap::LineCap(std::size_t bytes) : old_(default_max_line) {
+  default_max_line = bytes > 0 ? bytes : 1;
+}
+
+LineCap::~LineCap() {
+  default_max_line = old_;
+}
+
+int64_t long_lines_skipped_total() {
+  return long_lines_total;
+}
 
 TextFile::TextFile() = default;
 
@@ -166,6 +181,7 @@ int TextFile::Reset(const std::string& name) {
   next_lf_ = next_cr_ = kUnknown;
   at_end_ = false;
   long_lines_ = 0;
+  max_line_ = own_max_line_ != 0 ? own_max_line_ : default_max_line;
   return 0;
 }
 
@@ -249,6 +265,7 @@ void TextFile::ReadLn(std::string& line) {
   if (too_long) {
     line.clear();
     ++long_lines_;
+    ++long_lines_total;
   }
 }
 

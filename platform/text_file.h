@@ -51,7 +51,8 @@ class TextFile {
   void Close();
 
   // The longest line kept, in bytes without the line end (at least 1); it holds across Reset.
-  void SetMaxLineLength(std::size_t bytes) { max_line_ = bytes > 0 ? bytes : 1; }
+  // A file without a cap of its own takes the LineCap in force at its Reset.
+  void SetMaxLineLength(std::size_t bytes) { own_max_line_ = max_line_ = bytes > 0 ? bytes : 1; }
   std::size_t MaxLineLength() const { return max_line_; }
   // Lines over the cap passed over since the last Reset.
   int64_t LongLinesSkipped() const { return long_lines_; }
@@ -68,9 +69,27 @@ class TextFile {
   std::size_t next_lf_ = 0;
   std::size_t next_cr_ = 0;
   bool at_end_ = true;
+  std::size_t own_max_line_ = 0;  // 0: none set
   std::size_t max_line_ = kDefaultMaxLine;
   int64_t long_lines_ = 0;
 };
+
+// While one lives, files opened without a cap of their own keep lines of at most bytes (at
+// least 1): a loader sets its format's cap for every file its readers open.
+class LineCap {
+ public:
+  explicit LineCap(std::size_t bytes);
+  ~LineCap();
+  LineCap(const LineCap&) = delete;
+  LineCap& operator=(const LineCap&) = delete;
+
+ private:
+  std::size_t old_;
+};
+
+// Lines over their cap that every TextFile of the program has passed over, so that a loader can
+// tell how many its readers met.
+int64_t long_lines_skipped_total();
 
 // Writes a file atomically: lines go to a temporary file in the target's folder, which replaces
 // the target only on Commit, so the target is always the old file or the whole new one. Where the
