@@ -87,6 +87,7 @@ void TOrvane::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     pan_flag = false;
     // The whole drawing over the last quick frame, which is not cleared first.
     ensure_element_table();
+    const PlotArea area(width(), height());
     plot_elements(canvas_, current_plot_window, kVisibleLayers);
   }
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
@@ -128,6 +129,7 @@ void TOrvane::rotate_by_mouse(int x, int y) {
 void TOrvane::quick_frame() {
   ensure_element_table();
   clear_screen(canvas_, width(), height());
+  const PlotArea area(width(), height());
   plot_elements(canvas_, current_plot_window, kQuickFrame);
 }
 

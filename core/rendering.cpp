@@ -85,6 +85,29 @@ void forget_pen() {
   pen_memory.canvas = nullptr;
 }
 
+// The pixels a screen repaint shows, while a PlotArea lives; arcs and circles wholly outside
+// them are left out and arcs crossing their edge are cut to the part inside.
+struct Area {
+  bool set = false;
+  double width = 0;
+  double height = 0;
+};
+Area plot_area;
+
+// The area screen drawing may leave the rest of out; none on the printer and the metafile.
+const Area* screen_area() {
+  return plot_area.set && !clipboard_on && !print_on ? &plot_area : nullptr;
+}
+
+// Beyond the area every shape keeps this many pixels, so that rounding and a wide pen never
+// lose a pixel inside it.
+constexpr double kAreaMargin = 16;
+
+// Whether the box [x1, x2] x [y1, y2] (pixels) misses the area with its margin.
+bool misses(const Area& a, double x1, double y1, double x2, double y2, double margin) {
+  return x2 < -margin || y2 < -margin || x1 > a.width + margin || y1 > a.height + margin;
+}
+
 // Pen colour, a clear brush (so ellipses are hollow) and the line type's pen style.
 [[gnu::always_inline]] inline void apply_pen(Canvas& c, TColor color, int line_type,
                                              bool metafile) {
@@ -206,7 +229,162 @@ int arc_segments(double radius, double sweep, int w) {
   return static_cast<int>(std::trunc(pixels)) / 10;
 }
 
+// An arc in pixels: the point at angle t (radians) is (x0 + xc cos t + xs sin t,
+// y0 + yc cos t + ys sin t), before rounding. Projection and arc views are linear, so this holds
+// the same points as arc_point followed by the pixel formula.
+struct PixelEllipse {
+  double x0, xc, xs, y0, yc, ys;
+  double half_width() const { return std::hypot(xc, xs); }
+  double half_height() const { return std::hypot(yc, ys); }
+  bool finite() const {
+    return std::isfinite(x0) && std::isfinite(xc) && std::isfinite(xs) && std::isfinite(y0) &&
+           std::isfinite(yc) && std::isfinite(ys);
+  }
+};
+
+PixelEllipse pixel_ellipse(int w, double xc, double yc, double zc, double radius, int view) {
+  TDPoint c{xc, yc, zc}, u{radius, 0, 0}, v{0, radius, 0};
+  if (view == -2) {
+    v = {0, 0, radius};
+  } else if (view == -3) {
+    u = {0, radius, 0};
+    v = {0, 0, radius};
+  } else if (view >= 1 && view <= kArcViews) {
+    const view_entry& m = arc_view[view];
+    const auto turn = [&m](const TDPoint& p) {
+      return TDPoint{m.ax * p.x + m.ay * p.y + m.az * p.z, m.bx * p.x + m.by * p.y + m.bz * p.z,
+                     m.cx * p.x + m.cy * p.y + m.cz * p.z};
+    };
+    c = turn(c), u = turn(u), v = turn(v);
+  }
+  double cx, cy, ux, uy, vx, vy;
+  view_coordinates(w, c.x, c.y, c.z, cx, cy);
+  view_coordinates(w, u.x, u.y, u.z, ux, uy);
+  view_coordinates(w, v.x, v.y, v.z, vx, vy);
+  return {cx * xscale[w] + x_plot_origin[w], ux * xscale[w], vx * xscale[w],
+          cy * yscale[w] + y_plot_origin[w], uy * yscale[w], vy * yscale[w]};
+}
+
+// Angle intervals (radians, within [-pi, 3 pi]) of the points whose one coordinate,
+// offset + r cos(t - phase), lies in [lo, hi]. Up to two intervals; a single full turn when
+// every point does.
+struct Intervals {
+  double from[4];
+  double to[4];
+  int count = 0;
+  void add(double a, double b) {
+    from[count] = a;
+    to[count] = b;
+    ++count;
+  }
+};
+
+constexpr double kPi = std::numbers::pi;
+
+Intervals band(double offset, double c, double s, double lo, double hi) {
+  Intervals out;
+  const double r = std::hypot(c, s);
+  if (!(r > 0)) {
+    if (offset >= lo && offset <= hi) out.add(0, 2 * kPi);
+    return out;
+  }
+  const double phase = std::atan2(s, c);
+  const double a = (lo - offset) / r;  // cos(t - phase) >= a
+  const double b = (hi - offset) / r;  // cos(t - phase) <= b
+  if (a > 1 || b < -1) return out;
+  const double wide = a <= -1 ? kPi : std::acos(a);  // |t - phase| <= wide
+  const double narrow = b >= 1 ? 0 : std::acos(b);   // |t - phase| >= narrow
+  if (narrow >= wide) return out;
+  if (narrow <= 0) {
+    out.add(phase - wide, phase + wide);
+  } else {
+    out.add(phase + narrow, phase + wide);
+    out.add(phase - wide, phase - narrow);
+  }
+  return out;
+}
+
+// The segments of a chain of n over the sweep (degrees, either way, at most two turns) from
+// start that may show inside the box: ranges of segment numbers 1..n, in order, with no overlap.
+struct SegmentRanges {
+  int first[8];
+  int last[8];
+  int count = 0;
+};
+
+SegmentRanges visible_segments(const PixelEllipse& e, double start, double sweep, int n,
+                               double x_lo, double x_hi, double y_lo, double y_hi) {
+  const Intervals xs = band(e.x0, e.xc, e.xs, x_lo, x_hi);
+  const Intervals ys = band(e.y0, e.yc, e.ys, y_lo, y_hi);
+  // Segment i covers the angles between begin + (i - 1) step and begin + i step. A clockwise
+  // chain is mirrored (every angle negated) so that it runs the positive way.
+  const double mirror = sweep < 0 ? -1 : 1;
+  const double begin = mirror * start / kDegPerRad;
+  const double step = mirror * sweep / kDegPerRad / n;
+  const double span = step * n;
+  SegmentRanges out;
+  int first[96], last[96], count = 0;
+  for (int i = 0; i < xs.count; ++i) {
+    for (int j = 0; j < 3 * ys.count; ++j) {
+      // Both sets are angles modulo a turn: the y interval is met one turn either side too.
+      const double shift = (j / ys.count - 1) * 2 * kPi;
+      const double x_from = mirror > 0 ? xs.from[i] : -xs.to[i];
+      const double x_to = mirror > 0 ? xs.to[i] : -xs.from[i];
+      const double y_from = (mirror > 0 ? ys.from[j % ys.count] : -ys.to[j % ys.count]) + shift;
+      const double y_to = (mirror > 0 ? ys.to[j % ys.count] : -ys.from[j % ys.count]) + shift;
+      const double lo = std::max(x_from, y_from);
+      const double hi = std::min(x_to, y_to);
+      if (!(lo <= hi)) continue;
+      // [lo, hi] taken round every turn that can meet the chain's angles.
+      const double turns = std::floor((lo - begin) / (2 * kPi));
+      for (int k = -3; k <= 1 && count < 96; ++k) {
+        const double a = lo - (turns + k) * 2 * kPi - begin;
+        const double b = hi - (turns + k) * 2 * kPi - begin;
+        if (b < 0 || a > span) continue;
+        // One segment more on each side keeps rounding at the interval's ends harmless.
+        const double f = std::floor(a / step);
+        const double l = std::ceil(b / step) + 1;
+        first[count] = f < 1 ? 1 : f > n ? n : static_cast<int>(f);
+        last[count] = l < 1 ? 1 : l > n ? n : static_cast<int>(l);
+        ++count;
+      }
+    }
+  }
+  // Sorted and merged into at most a few ranges.
+  for (int i = 1; i < count; ++i) {
+    for (int j = i; j > 0 && first[j] < first[j - 1]; --j) {
+      std::swap(first[j], first[j - 1]);
+      std::swap(last[j], last[j - 1]);
+    }
+  }
+  for (int i = 0; i < count; ++i) {
+    if (out.count > 0 && first[i] <= out.last[out.count - 1] + 1) {
+      out.last[out.count - 1] = std::max(out.last[out.count - 1], last[i]);
+    } else if (out.count < 8) {
+      out.first[out.count] = first[i];
+      out.last[out.count] = last[i];
+      ++out.count;
+    } else {
+      out.last[out.count - 1] = std::max(out.last[out.count - 1], last[i]);
+    }
+  }
+  return out;
+}
+
 }  // namespace
+
+PlotArea::PlotArea(int width, int height)
+    : old_set_(plot_area.set), old_width_(plot_area.width), old_height_(plot_area.height) {
+  plot_area.set = true;
+  plot_area.width = width;
+  plot_area.height = height;
+}
+
+PlotArea::~PlotArea() {
+  plot_area.set = old_set_;
+  plot_area.width = old_width_;
+  plot_area.height = old_height_;
+}
 
 TColor highlight_color(TColor color, int group_mark) {
   switch (group_mark) {
@@ -290,6 +468,11 @@ void draw_circle(Canvas& canvas, double xc, double yc, double, double radius, TC
     return;
   }
   if (std::llabs(x1 - x2) < 2 && std::llabs(y1 - y2) < 2) return;
+  // A circle wholly outside the repainted area sets the pen as a drawn one would, and no more.
+  const Area* area = screen_area();
+  const bool shows =
+      area == nullptr || !misses(*area, static_cast<double>(x1), static_cast<double>(y2),
+                                 static_cast<double>(x2), static_cast<double>(y1), kAreaMargin);
   set_line_pen(canvas, color, line_type);
   Canvas* c = routed(canvas);
   if (c == nullptr) return;
@@ -298,9 +481,30 @@ void draw_circle(Canvas& canvas, double xc, double yc, double, double radius, TC
     c->SetBrushColor(color);
     c->SetBrushStyle(bsSolid);
   }
-  c->Ellipse(static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2),
-             static_cast<int>(y2));
+  if (shows) {
+    c->Ellipse(static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2),
+               static_cast<int>(y2));
+  }
 }
+
+namespace {
+
+// The chain of segments first..last of an arc, each drawn as the whole chain would draw it.
+void draw_chain(Canvas& canvas, double xc, double yc, double zc, double radius, double start,
+                double step, int first, int last, TColor color, int line_type, int view) {
+  TDPoint p = arc_point(xc, yc, zc, radius, start + (first - 1) * step, view);
+  for (int i = first; i <= last; ++i) {
+    const TDPoint q = arc_point(xc, yc, zc, radius, start + i * step, view);
+    draw_line(canvas, p.x, p.y, p.z, q.x, q.y, q.z, color, line_type);
+    p = q;
+  }
+}
+
+// Starts beyond this many degrees are left whole: turning them into radians and back loses the
+// precision that finding the segments needs.
+constexpr double kLargestCutStart = 1e6;
+
+}  // namespace
 
 void draw_3d_arc(Canvas& canvas, double xc, double yc, double zc, double radius, double start,
                  double end, TColor color, int line_type, int view) {
@@ -311,12 +515,38 @@ void draw_3d_arc(Canvas& canvas, double xc, double yc, double zc, double radius,
   const double sweep = get_arc_angle(start, end, 3);
   const int n = arc_segments(radius, sweep, w);
   const double step = sweep / n;
-  TDPoint p = arc_point(xc, yc, zc, radius, start, view);
-  for (int i = 1; i <= n; ++i) {
-    const TDPoint q = arc_point(xc, yc, zc, radius, start + i * step, view);
-    draw_line(canvas, p.x, p.y, p.z, q.x, q.y, q.z, color, line_type);
-    p = q;
+  if (const Area* area = screen_area(); area != nullptr && std::isfinite(step)) {
+    const PixelEllipse e = pixel_ellipse(w, xc, yc, zc, radius, view);
+    const double hw = e.half_width(), hh = e.half_height();
+    // A chord strays from its arc by at most the sagitta of one step.
+    const double margin =
+        kAreaMargin + std::hypot(hw, hh) * (1 - std::cos(std::abs(step) / kDegPerRad / 2));
+    if (e.finite() && std::isfinite(margin)) {
+      if (misses(*area, e.x0 - hw, e.y0 - hh, e.x0 + hw, e.y0 + hh, margin)) {
+        // Left out at once; the pen is set as the first segment would have set it.
+        apply_pen(canvas, color, line_type, false);
+        flash_flag = false;
+        return;
+      }
+      const bool inside = e.x0 - hw >= -margin && e.y0 - hh >= -margin &&
+                          e.x0 + hw <= area->width + margin && e.y0 + hh <= area->height + margin;
+      if (!inside && std::abs(start) < kLargestCutStart && std::abs(sweep) <= 720) {
+        // Only the segments that can show inside the area.
+        const SegmentRanges ranges = visible_segments(
+            e, start, sweep, n, -margin, area->width + margin, -margin, area->height + margin);
+        if (ranges.count == 0) {
+          apply_pen(canvas, color, line_type, false);
+          flash_flag = false;
+        }
+        for (int r = 0; r < ranges.count; ++r) {
+          draw_chain(canvas, xc, yc, zc, radius, start, step, ranges.first[r], ranges.last[r],
+                     color, line_type, view);
+        }
+        return;
+      }
+    }
   }
+  draw_chain(canvas, xc, yc, zc, radius, start, step, 1, n, color, line_type, view);
 }
 
 void draw_arc(Canvas& canvas, double xc, double yc, double zc, double radius, double start,
@@ -392,6 +622,7 @@ void draw_axis(Canvas& canvas) {
 void redraw2(Canvas& canvas, int width, int height) {
   set_coefficiants();
   clear_screen(canvas, width, height);
+  const PlotArea area(width, height);
   plot_elements(canvas, current_plot_window, 1);
 }
 

@@ -8,7 +8,25 @@
 
 namespace orvane {
 
-// Full repaint of a window of width x height pixels in current_plot_window.
+// While one lives, drawing on the screen (neither printer nor metafile) may leave out what lies
+// wholly outside the pixels (0, 0)..(width, height): arcs and circles that miss them are not
+// drawn (the pen is still set as for a drawn one) and an arc that crosses their edge is drawn
+// only as its segments that may show. Inside the area the picture is the same as without.
+class PlotArea {
+ public:
+  PlotArea(int width, int height);
+  ~PlotArea();
+  PlotArea(const PlotArea&) = delete;
+  PlotArea& operator=(const PlotArea&) = delete;
+
+ private:
+  bool old_set_;
+  double old_width_;
+  double old_height_;
+};
+
+// Full repaint of a window of width x height pixels in current_plot_window; arcs and circles
+// outside it cost next to nothing (PlotArea).
 void redraw2(Canvas& canvas, int width, int height);
 void clear_screen(Canvas& canvas, int width, int height);
 // Draws the elements that mode selects: 0 all, 1 visible layers, 2 group members,

@@ -26,6 +26,27 @@ void reset_arc_views() {
   arc_view[1] = identity;
 }
 
+std::size_t max_line_of(int type) {
+  return type == 2 ? kDxfMaxLine : type == 3 ? kIgesMaxLine : type == 4 ? kTvgMaxLine : kCdlMaxLine;
+}
+
+// Puts the lines the readers passed over for their length into the load report, also when a
+// read error ends the load.
+class LongLineCount {
+ public:
+  LongLineCount() : before_(long_lines_skipped_total()) {}
+  ~LongLineCount() {
+    const int64_t n = long_lines_skipped_total() - before_;
+    try {
+      if (n > 0) load_report.leave_out(kLongLine, LeftOut::kDamaged, n);
+    } catch (...) {  // no memory for the report: the load's own outcome stands
+    }
+  }
+
+ private:
+  int64_t before_;
+};
+
 using TypeCounts = std::array<int64_t, kArc + 1>;
 
 // Live points, lines and arcs of the store, by element type.
@@ -58,10 +79,12 @@ int read_file_of_type(const std::string& name) {
 
 int make_cad(const std::string& name) {
   fast_load_flag = false;
+  load_report.clear();
   reset_arc_views();
   if (name.empty()) return -1;
   abort2 = false;
-  load_report.clear();
+  const LineCap cap(max_line_of(cad_type));
+  const LongLineCount long_lines;
   const TypeCounts before = merge_cad ? count_types() : TypeCounts{};
   const int result = read_file_of_type(name);
   const bool read = cad_type == 1 ? result == 0 : result == -1;

@@ -1,12 +1,17 @@
 #include "platform/text_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
+#include <set>
 
 namespace orvane {
 
@@ -52,18 +57,104 @@ int open_error_code(int err, const std::string& name) {
   }
 }
 
-// The file that writing to name replaces: the file a symbolic link names, not the link.
-std::string write_target(const std::string& name) {
-  struct stat st;
-  if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return name;
-  char* resolved = ::realpath(name.c_str(), nullptr);
-  if (resolved == nullptr) return name;
-  std::string target(resolved);
-  std::free(resolved);
-  return target;
+// The file that writing to name replaces: the file a symbolic link names (followed through
+// further links, whether the last one exists or not), not the link. False for a loop.
+bool write_target(const std::string& name, std::string& target) {
+  target = name;
+  for (int depth = 0; depth < 40; ++depth) {
+    struct stat st;
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    std::string text(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0) + 256, '\0');
+    const ssize_t n = ::readlink(target.c_str(), text.data(), text.size());
+    if (n < 0 || static_cast<std::size_t>(n) >= text.size()) return true;
+    text.resize(static_cast<std::size_t>(n));
+    if (text.empty()) return true;
+    const std::size_t slash = target.rfind('/');
+    target =
+        text[0] == '/' || slash == std::string::npos ? text : target.substr(0, slash + 1) + text;
+  }
+  return false;
 }
 
+// The start of the temporary names of a target: a hidden name beside it, so that the final
+// rename stays on one file system. A long name is cut and marked by a hash of the whole name,
+// so that the names of two targets never share a start.
+std::string temp_prefix(const std::string& base) {
+  constexpr std::size_t kKeep = 160;
+  if (base.size() <= kKeep + 20) return "." + base + ".tmp";
+  uint64_t hash = 14695981039346656037ull;  // FNV-1a
+  for (const unsigned char c : base)
+    hash = (hash ^ c) * 1099511628211ull;
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+  return "." + base.substr(0, kKeep) + "~" + hex + ".tmp";
+}
+
+// The temporary names this process has made and not yet renamed or removed. A name with this
+// process's id that is not among them was left by an earlier process of the same id.
+std::set<std::string>& live_temporaries() {
+  static std::set<std::string> names;
+  return names;
+}
+
+std::string next_temp_name(const std::string& stem) {
+  static unsigned counter = 0;
+  return stem + std::to_string(++counter);
+}
+
+// The writing process of a temporary name: prefix, a process id, "-", a counter; 0 when the
+// name has another form.
+long temp_owner(std::string_view name, std::string_view prefix) {
+  if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) return 0;
+  name.remove_prefix(prefix.size());
+  const std::size_t dash = name.find('-');
+  if (dash == 0 || dash == std::string_view::npos || dash + 1 == name.size() || dash > 10) return 0;
+  const auto digits = [](std::string_view d) {
+    for (const char c : d)
+      if (c < '0' || c > '9') return false;
+    return true;
+  };
+  if (!digits(name.substr(0, dash)) || !digits(name.substr(dash + 1))) return 0;
+  return std::strtol(std::string(name.substr(0, dash)).c_str(), nullptr, 10);
+}
+
+// Removes the temporary files of a target whose writing process has ended: saves that were
+// killed before they could clean up. Files of running processes, and this one's own, stay.
+void remove_stale_temporaries(const std::string& folder, const std::string& prefix) {
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return;
+  const long self = ::getpid();
+  while (const dirent* entry = ::readdir(dir)) {
+    const long owner = temp_owner(entry->d_name, prefix);
+    if (owner <= 0 || owner > std::numeric_limits<pid_t>::max()) continue;
+    const std::string path = folder + entry->d_name;
+    if (owner == self) {
+      if (live_temporaries().count(path) != 0) continue;
+    } else if (::kill(static_cast<pid_t>(owner), 0) == 0 || errno != ESRCH) {
+      continue;
+    }
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
+  }
+  ::closedir(dir);
+}
+
+std::size_t default_max_line = TextFile::kDefaultMaxLine;
+int64_t long_lines_total = 0;
+
 }  // namespace
+
+LineCap::LineCap(std::size_t bytes) : old_(default_max_line) {
+  default_max_line = bytes > 0 ? bytes : 1;
+}
+
+LineCap::~LineCap() {
+  default_max_line = old_;
+}
+
+int64_t long_lines_skipped_total() {
+  return long_lines_total;
+}
 
 TextFile::TextFile() = default;
 
@@ -89,6 +180,8 @@ int TextFile::Reset(const std::string& name) {
   pos_ = end_ = 0;
   next_lf_ = next_cr_ = kUnknown;
   at_end_ = false;
+  long_lines_ = 0;
+  max_line_ = own_max_line_ != 0 ? own_max_line_ : default_max_line;
   return 0;
 }
 
@@ -151,15 +244,28 @@ std::size_t TextFile::LineEnd() {
 void TextFile::ReadLn(std::string& line) {
   line.clear();
   if (fd_ < 0) throw TextFileError(kIoNotOpen, "file not open");
+  bool too_long = false;
   for (;;) {
-    if (pos_ == end_ && !Fill()) return;
+    if (pos_ == end_ && !Fill()) break;
     const std::size_t stop = LineEnd();
-    line.append(buffer_.get() + pos_, stop - pos_);
+    if (!too_long) {
+      if (stop - pos_ > max_line_ - line.size()) {
+        // Over the cap: the rest of the line is passed over, not held.
+        too_long = true;
+      } else {
+        line.append(buffer_.get() + pos_, stop - pos_);
+      }
+    }
     pos_ = stop;
     if (stop == end_) continue;  // the line goes on in the next block
     const char c = buffer_[pos_++];
     if (c == '\r' && (pos_ < end_ || Fill()) && buffer_[pos_] == '\n') ++pos_;
-    return;
+    break;
+  }
+  if (too_long) {
+    line.clear();
+    ++long_lines_;
+    ++long_lines_total;
   }
 }
 
@@ -173,34 +279,74 @@ AtomicTextWriter::~AtomicTextWriter() {
   if (fd_ >= 0) Discard();
 }
 
+void AtomicTextWriter::Fail(int err) {
+  if (!failed_) errno_ = err;
+  failed_ = true;
+}
+
 bool AtomicTextWriter::Open(const std::string& name) {
-  if (fd_ >= 0) return false;
-  const std::string target = write_target(name);
+  if (fd_ >= 0) {
+    error_ = "a file is already being written";
+    return false;
+  }
+  error_.clear();
+  std::string target;
+  if (!write_target(name, target)) {
+    error_ = std::strerror(ELOOP);
+    return false;
+  }
   // A file that may not be written is refused, as opening it for writing would be.
   if (::faccessat(AT_FDCWD, target.c_str(), F_OK, AT_EACCESS) == 0 &&
       ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    error_ = std::strerror(EACCES);
     return false;
   }
   const std::size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  folder_ = slash == std::string::npos ? "" : target.substr(0, slash + 1);
   const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-  if (base.empty()) return false;
-  static unsigned counter = 0;
-  // A hidden name beside the target, so that the final rename stays on one file system.
-  const std::string stem = folder + "." + base.substr(0, 180) + ".tmp" + std::to_string(::getpid());
-  for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-    temp_ = stem + "-" + std::to_string(++counter);
-    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd_ < 0 && errno != EEXIST) break;
+  if (base.empty()) {
+    error_ = std::strerror(EISDIR);
+    return false;
   }
-  if (fd_ < 0) return false;
+  const std::string prefix = temp_prefix(base);
+  remove_stale_temporaries(folder_, prefix);
+  stem_ = folder_ + prefix + std::to_string(::getpid()) + "-";
+  failed_ = false;
+  errno_ = 0;
+  unnamed_ = false;
+  temp_.clear();
+  // An unnamed file in the target's folder, given a name only once it is complete; /proc
+  // gives the name to link it by.
+  if (::access("/proc/self/fd", X_OK) == 0) {
+    const std::string folder = folder_.empty() ? "." : folder_;
+    fd_ = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    unnamed_ = fd_ >= 0;
+  }
+  if (fd_ < 0 && !OpenNamed()) {
+    error_ = std::strerror(errno);
+    return false;
+  }
   // A replaced file keeps its permissions.
   struct stat st;
   if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd_, st.st_mode & 07777);
   target_ = target;
-  failed_ = false;
   buffer_.clear();
   return true;
+}
+
+// A new temporary file named stem_ + counter, on file systems without unnamed files.
+bool AtomicTextWriter::OpenNamed() {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp_ = next_temp_name(stem_);
+    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd_ >= 0) {
+      live_temporaries().insert(temp_);
+      return true;
+    }
+    if (errno != EEXIST) break;
+  }
+  temp_.clear();
+  return false;
 }
 
 void AtomicTextWriter::Write(std::string_view text) {
@@ -227,28 +373,56 @@ void AtomicTextWriter::Flush() {
     } else if (n < 0 && errno == EINTR) {
       continue;
     } else {
-      failed_ = true;
+      Fail(n < 0 ? errno : ENOSPC);
     }
   }
   buffer_.clear();
 }
 
 bool AtomicTextWriter::Commit() {
-  if (fd_ < 0) return false;
+  if (fd_ < 0) {
+    error_ = "no file is being written";
+    return false;
+  }
   if (!failed_) Flush();
   // The data must be on disk before the rename makes it the target.
-  if (!failed_ && ::fdatasync(fd_) != 0) failed_ = true;
-  if (::close(fd_) != 0) failed_ = true;
+  if (!failed_ && ::fdatasync(fd_) != 0) Fail(errno);
+  if (!failed_ && unnamed_) {
+    // The complete file gets a name beside the target, and the rename below puts it in place.
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      temp_ = next_temp_name(stem_);
+      if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp_.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        live_temporaries().insert(temp_);
+        break;
+      }
+      const int err = errno;
+      temp_.clear();
+      if (err != EEXIST) {
+        Fail(err);
+        break;
+      }
+    }
+    if (!failed_ && temp_.empty()) Fail(EEXIST);
+  }
+  if (::close(fd_) != 0) Fail(errno);
   fd_ = -1;
-  if (!failed_ && ::rename(temp_.c_str(), target_.c_str()) == 0) return true;
-  ::unlink(temp_.c_str());
+  if (!failed_ && ::rename(temp_.c_str(), target_.c_str()) != 0) Fail(errno);
+  live_temporaries().erase(temp_);
+  if (!failed_) {
+    error_.clear();
+    return true;
+  }
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+  error_ = std::strerror(errno_ != 0 ? errno_ : EIO);
   return false;
 }
 
 void AtomicTextWriter::Discard() {
   ::close(fd_);
   fd_ = -1;
-  ::unlink(temp_.c_str());
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+  live_temporaries().erase(temp_);
   buffer_.clear();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -23,9 +24,15 @@ struct TextFileError : std::runtime_error {
   TextFileError(int io_code, const std::string& what) : std::runtime_error(what), code(io_code) {}
 };
 
-// A text file read line by line: lines end at CR LF, LF or CR.
+// A text file read line by line: lines end at CR LF, LF or CR. A line longer than the cap is
+// not kept: its bytes are passed over without being held, the reader gets an empty line in its
+// place (so that line-pair formats stay in step) and the line is counted. Memory then follows
+// the cap, not the file.
 class TextFile {
  public:
+  // The cap of a file whose reader sets none: far beyond any line a drawing file needs.
+  static constexpr std::size_t kDefaultMaxLine = std::size_t{1} << 24;
+
   TextFile();
   ~TextFile();
   TextFile(const TextFile&) = delete;
@@ -43,6 +50,13 @@ class TextFile {
   void ReadLn(std::string& line);
   void Close();
 
+  // The longest line kept, in bytes without the line end (at least 1); it holds across Reset.
+  // A file without a cap of its own takes the LineCap in force at its Reset.
+  void SetMaxLineLength(std::size_t bytes) { own_max_line_ = max_line_ = bytes > 0 ? bytes : 1; }
+  std::size_t MaxLineLength() const { return max_line_; }
+  // Lines over the cap passed over since the last Reset.
+  int64_t LongLinesSkipped() const { return long_lines_; }
+
  private:
   bool Fill();  // a new block of the file into the buffer; false at the end of the file
   std::size_t Find(char c, std::size_t from, std::size_t& cache);  // next c, or end_
@@ -55,10 +69,34 @@ class TextFile {
   std::size_t next_lf_ = 0;
   std::size_t next_cr_ = 0;
   bool at_end_ = true;
+  std::size_t own_max_line_ = 0;  // 0: none set
+  std::size_t max_line_ = kDefaultMaxLine;
+  int64_t long_lines_ = 0;
 };
 
+// While one lives, files opened without a cap of their own keep lines of at most bytes (at
+// least 1): a loader sets its format's cap for every file its readers open.
+class LineCap {
+ public:
+  explicit LineCap(std::size_t bytes);
+  ~LineCap();
+  LineCap(const LineCap&) = delete;
+  LineCap& operator=(const LineCap&) = delete;
+
+ private:
+  std::size_t old_;
+};
+
+// Lines over their cap that every TextFile of the program has passed over, so that a loader can
+// tell how many its readers met.
+int64_t long_lines_skipped_total();
+
 // Writes a file atomically: lines go to a temporary file in the target's folder, which replaces
-// the target only on Commit. A target that is a symbolic link stands for the file it names.
+// the target only on Commit, so the target is always the old file or the whole new one. Where the
+// file system allows, the temporary file has no name until it is complete (a killed save leaves
+// nothing); elsewhere it is named after the target, and Open removes such files that a save
+// killed earlier left for the same target. A target that is a symbolic link, dangling or not,
+// stands for the file it names: that file is written and the link stays.
 class AtomicTextWriter {
  public:
   AtomicTextWriter() = default;
@@ -75,13 +113,22 @@ class AtomicTextWriter {
   // Flushes, checks every write, closes and renames over the target; false on any failure,
   // with the target untouched and the temporary file removed.
   bool Commit();
+  // Why the last Open or Commit failed, in words; empty after a success.
+  const std::string& Error() const { return error_; }
 
  private:
   void Flush();
   void Discard();
+  void Fail(int err);
+  bool OpenNamed();
 
   int fd_ = -1;
   bool failed_ = false;
+  bool unnamed_ = false;  // the temporary file has no name yet (O_TMPFILE)
+  int errno_ = 0;         // the first failure's error number, 0 when none
+  std::string error_;
+  std::string folder_;  // the target's folder, "" for the current one
+  std::string stem_;    // temporary names are stem_ + counter
   std::string target_;
   std::string temp_;
   std::string buffer_;

@@ -2,6 +2,8 @@
 // that keep an old file, and the SVG and bitmap clipboard pictures.
 #include <gif_lib.h>
 #include <gmock/gmock.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 
 #include <QClipboard>
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <csignal>
 #include <functional>
 #include <memory>
 
@@ -181,6 +184,65 @@ TEST_F(ImageExport, FailuresThrowNamingTheFileAndKeepTheOldOne) {
               ThrowsMessage<std::runtime_error>(HasSubstr("65500")));
   EXPECT_EQ(contents(name), "old");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.img"});
+}
+
+// An old picture.img in folder, for the saves below to replace.
+void make_old_file(const std::string& folder) {
+  QFile old(QString::fromStdString(folder + "/picture.img"));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3 && old.flush());
+}
+
+// Saves each kind of picture over folder/picture.img where it cannot be written whole and checks
+// that each fails naming the file and keeps the old file as it was.
+void expect_full_saves_fail(TOrvane& widget, const std::string& folder) {
+  const std::string name = folder + "/picture.img";
+  ASSERT_EQ(contents(name), "old");
+  const auto names_it = ThrowsMessage<std::runtime_error>(HasSubstr(name));
+  EXPECT_THAT([&] { widget.SaveGIF(name); }, names_it);
+  EXPECT_THAT([&] { widget.SaveJPEG(name); }, names_it);
+  EXPECT_THAT([&] { widget.SaveBMP(name); }, names_it);
+  EXPECT_EQ(contents(name), "old");
+}
+
+TEST_F(ImageExport, ASaveThatCannotWriteEveryByteFailsAndKeepsTheOldFile) {
+  // A small picture (a few hundred bytes as GIF, a few KB as JPEG) under a file size limit that
+  // makes writing fail the way a full disk does.
+  widget->resize(60, 40);
+  patch(5, qRgb(255, 0, 0));
+  struct rlimit saved;
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 64;
+  make_old_file(dir.path().toStdString());
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  expect_full_saves_fail(*widget, dir.path().toStdString());
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"picture.img"});
+}
+
+TEST_F(ImageExport, ASaveOntoAFullFileSystemFailsAndKeepsTheOldFile) {
+  // A tiny file system filled up, where the machine lets this test mount one.
+  const std::string mount_point = dir.filePath("small").toStdString();
+  ASSERT_TRUE(QDir(dir.path()).mkdir("small"));
+  if (mount("tmpfs", mount_point.c_str(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "cannot mount a small file system here";
+  }
+  const std::unique_ptr<const char, int (*)(const char*)> unmount(mount_point.c_str(), umount);
+  make_old_file(mount_point);
+  {
+    QFile filler(QString::fromStdString(mount_point + "/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+  }
+  widget->resize(60, 40);
+  patch(5, qRgb(255, 0, 0));
+  expect_full_saves_fail(*widget, mount_point);
+  EXPECT_EQ(QDir(QString::fromStdString(mount_point)).entryList(QDir::Files | QDir::Hidden),
+            (QStringList{"filler", "picture.img"}));
 }
 
 TEST_F(ImageExport, SavingThroughALinkWritesTheLinkedFileAndKeepsTheLink) {

@@ -3,11 +3,13 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
 #include "core/core.h"
 #include "fileio/fileio.h"
+#include "fileio/load_report.h"
 
 namespace orvane::fuzz {
 
@@ -43,6 +45,26 @@ void check_drawing() {
   }
 }
 
+// Lines of data (ended by CR LF, LF or CR, as the readers split them) longer than cap.
+int64_t lines_over(const uint8_t* data, std::size_t size, std::size_t cap) {
+  int64_t over = 0;
+  std::size_t length = 0;
+  for (std::size_t i = 0; i < size; ++i) {
+    if (data[i] == '\n' || data[i] == '\r') {
+      over += length > cap;
+      length = 0;
+      if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
+    } else {
+      ++length;
+    }
+  }
+  return over + (length > cap);
+}
+
+std::size_t max_line_of(int type) {
+  return type == 2 ? kDxfMaxLine : type == 3 ? kIgesMaxLine : type == 4 ? kTvgMaxLine : kCdlMaxLine;
+}
+
 }  // namespace
 
 void load_input(const uint8_t* data, std::size_t size, int type) {
@@ -54,8 +76,15 @@ void load_input(const uint8_t* data, std::size_t size, int type) {
   }
   cad_type = type;
   merge_cad = false;
+  load_report.clear();
   make_cad(file);
   check_drawing();
+  // Every line over the format's cap that the reader met is counted, and no other; the CDL
+  // reader reads every line.
+  const int64_t over = lines_over(data, size, max_line_of(type));
+  const int64_t counted = load_report.left_out_count(kLongLine);
+  check(counted <= over, "more long lines counted than the file holds");
+  check(type != 1 || counted == over, "a long CDL line not counted");
   ::unlink(file.c_str());
 }
 

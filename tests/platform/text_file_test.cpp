@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -242,6 +243,175 @@ TEST_F(TextFileTest, AFileThatMayNotBeWrittenIsRefusedAndKept) {
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(contents(target), "old");
   EXPECT_EQ(files_in_dir(), 1u);
+}
+
+TEST_F(TextFileTest, LinesOverTheCapAreCountedAndReadAsEmptyInTheirPlace) {
+  const std::string hundred(100, 'h');
+  const std::string file = write("long.txt", "a\n" + std::string(5000, 'x') + "\r\n" + hundred +
+                                                 "\rb\n" + std::string(101, 'y') + "\nend");
+  TextFile f;
+  f.SetMaxLineLength(100);
+  ASSERT_EQ(f.Reset(file), 0);
+  Lines lines;
+  while (!f.Eof())
+    lines.push_back(f.ReadLn());
+  EXPECT_EQ(lines, (Lines{"a", "", hundred, "b", "", "end"}));
+  EXPECT_EQ(f.LongLinesSkipped(), 2);
+  EXPECT_EQ(f.MaxLineLength(), 100u);
+  // The count starts again with the next file; the cap stays.
+  ASSERT_EQ(f.Reset(write("short.txt", "x\n")), 0);
+  EXPECT_EQ(f.LongLinesSkipped(), 0);
+  EXPECT_EQ(f.MaxLineLength(), 100u);
+}
+
+TEST_F(TextFileTest, ALineWithoutEndIsPassedOverWithoutBeingHeld) {
+  // 8 MB without a line end, across many read blocks, then a short line.
+  const std::string file = write("flat.txt", std::string(8 << 20, '\0') + "\r\nnext");
+  TextFile f;
+  f.SetMaxLineLength(4096);
+  ASSERT_EQ(f.Reset(file), 0);
+  std::string line;
+  f.ReadLn(line);
+  EXPECT_EQ(line, "");
+  EXPECT_LE(line.capacity(), 2 * 4096u);
+  f.ReadLn(line);
+  EXPECT_EQ(line, "next");
+  EXPECT_TRUE(f.Eof());
+  EXPECT_EQ(f.LongLinesSkipped(), 1);
+  // Without a cap of its own a reader keeps lines up to the default.
+  TextFile g;
+  ASSERT_EQ(g.Reset(write("wide.txt", std::string(300'000, 'w') + "\n")), 0);
+  EXPECT_EQ(g.ReadLn().size(), 300'000u);
+  EXPECT_EQ(g.LongLinesSkipped(), 0);
+}
+
+TEST_F(TextFileTest, WritingThroughADanglingLinkMakesTheFileItNamesAndKeepsTheLink) {
+  fs::create_directory(path("sub"));
+  // A relative link to a link to a file that does not exist yet.
+  ASSERT_EQ(symlink("sub/real.txt", path("inner").c_str()), 0);
+  ASSERT_EQ(symlink("inner", path("outer").c_str()), 0);
+  AtomicTextWriter w;
+  ASSERT_TRUE(w.Open(path("outer")));
+  w.WriteLn("new");
+  ASSERT_TRUE(w.Commit());
+  EXPECT_TRUE(fs::is_symlink(path("outer")));
+  EXPECT_TRUE(fs::is_symlink(path("inner")));
+  EXPECT_EQ(contents(path("sub/real.txt")), "new\r\n");
+  EXPECT_EQ(files_in_dir(), 3u);
+  // A loop of links is refused with its reason.
+  ASSERT_EQ(symlink("loop-b", path("loop-a").c_str()), 0);
+  ASSERT_EQ(symlink("loop-a", path("loop-b").c_str()), 0);
+  EXPECT_FALSE(w.Open(path("loop-a")));
+  EXPECT_FALSE(w.Error().empty());
+}
+
+TEST_F(TextFileTest, AFailedCommitSaysWhy) {
+  const std::string target = write("why.txt", "old");
+  struct rlimit saved;
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 10;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  AtomicTextWriter w;
+  const bool opened = w.Open(target);
+  w.WriteLn("more than ten bytes");
+  const bool committed = w.Commit();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_TRUE(opened);
+  EXPECT_FALSE(committed);
+  EXPECT_EQ(w.Error(), std::strerror(EFBIG));
+  EXPECT_EQ(contents(target), "old");
+}
+
+// A child process saves a large file to target and is killed in the middle of it.
+void kill_a_save(const std::string& target) {
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    AtomicTextWriter w;
+    if (!w.Open(target)) _exit(2);
+    for (int i = 0; i < 200'000; ++i)
+      w.WriteLn("0123456789012345678901234567890123456789");
+    if (write(ready[1], "r", 1) != 1) _exit(3);
+    for (;;)
+      w.WriteLn("0123456789");  // still saving when the kill comes
+  }
+  close(ready[1]);
+  char c = 0;
+  ASSERT_EQ(read(ready[0], &c, 1), 1);
+  close(ready[0]);
+  kill(child, SIGKILL);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status));
+}
+
+TEST_F(TextFileTest, AKilledSaveLeavesNothingOnceTheNextSaveIsDone) {
+  const std::string target = write("drawing.cdl", "old");
+  for (int i = 0; i < 3; ++i)
+    kill_a_save(target);
+  EXPECT_EQ(contents(target), "old");
+  AtomicTextWriter w;
+  ASSERT_TRUE(w.Open(target));
+  w.WriteLn("new");
+  ASSERT_TRUE(w.Commit());
+  EXPECT_EQ(contents(target), "new\r\n");
+  EXPECT_EQ(files_in_dir(), 1u);
+}
+
+TEST_F(TextFileTest, TheNextSaveRemovesOnlyTheStaleTemporariesOfItsOwnTarget) {
+  // The id of a process that has ended.
+  const pid_t gone = fork();
+  ASSERT_GE(gone, 0);
+  if (gone == 0) _exit(0);
+  ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+  const std::string dead = std::to_string(gone);
+  const std::string live = std::to_string(getppid());
+  const std::string target = write("a.cdl", "old");
+  const Lines removed = {".a.cdl.tmp" + dead + "-1", ".a.cdl.tmp" + dead + "-27"};
+  const Lines kept = {".a.cdl.tmp" + live + "-1",  // a save of a running process
+                      ".b.cdl.tmp" + dead + "-1",  // another target's
+                      ".a.cdl.tmp" + dead,         // not this writer's names
+                      ".a.cdl.tmp" + dead + "-1x", ".a.cdl.tmpx-1",
+                      "a.cdl.tmp" + dead + "-1",   ".a.cdl.tmp" + dead + "-"};
+  for (const std::string& name : removed)
+    write(name, "stale");
+  for (const std::string& name : kept)
+    write(name, "other");
+  fs::create_directory(path(".a.cdl.tmp" + dead + "-2"));  // a folder is not a file to remove
+  AtomicTextWriter w;
+  ASSERT_TRUE(w.Open(target));
+  w.WriteLn("new");
+  ASSERT_TRUE(w.Commit());
+  for (const std::string& name : removed)
+    EXPECT_FALSE(fs::exists(path(name))) << name;
+  for (const std::string& name : kept)
+    EXPECT_EQ(contents(path(name)), "other") << name;
+  EXPECT_TRUE(fs::is_directory(path(".a.cdl.tmp" + dead + "-2")));
+  EXPECT_EQ(files_in_dir(), 1 + kept.size() + 1);
+}
+
+TEST_F(TextFileTest, TemporaryNamesOfLongTargetsStillTellTheTargetsApart) {
+  const std::string common(200, 'n');
+  const pid_t gone = fork();
+  ASSERT_GE(gone, 0);
+  if (gone == 0) _exit(0);
+  ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+  // Killed saves of two long names that share their first 200 characters.
+  kill_a_save(path(common + "-one"));
+  kill_a_save(path(common + "-two"));
+  AtomicTextWriter w;
+  ASSERT_TRUE(w.Open(path(common + "-one")));
+  w.WriteLn("x");
+  ASSERT_TRUE(w.Commit());
+  EXPECT_EQ(contents(path(common + "-one")), "x\r\n");
+  ASSERT_TRUE(w.Open(path(common + "-two")));
+  ASSERT_TRUE(w.Commit());
+  EXPECT_EQ(files_in_dir(), 2u);
 }
 
 }  // namespace
