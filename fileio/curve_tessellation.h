@@ -22,6 +22,7 @@ inline constexpr int kMaxCurveSegments = 20000;
 
 // Points of c + a cos t + b sin t for t from t0 to t1 (radians, t0 < t1), both ends included,
 // within tol of the curve. a and b need not be perpendicular (an affine image of a circle).
+// No points when t1 <= t0 or any value is not finite.
 std::vector<Vec3> tessellate_ellipse(const Vec3& c, const Vec3& a, const Vec3& b, double t0,
                                      double t1, double tol);
 
@@ -56,6 +57,7 @@ bool interpolate_fit_points(const std::vector<Vec3>& fit, const Vec3* start_tang
 
 // Points of any continuous curve f over [t0, t1], both ends included, refined until each chord
 // stays within tol of f at the chord's interior samples (at most kMaxCurveSegments segments).
+// No points when t1 <= t0 or either is not finite; points where f is not finite are left out.
 std::vector<Vec3> tessellate_function(const std::function<Vec3(double)>& f, double t0, double t1,
                                       double tol);
 
