@@ -51,6 +51,7 @@ std::vector<Vec3> tessellate_nurbs(const NurbsCurve& curve, double tol);
 
 // The cubic (or lower degree when there are fewer points) B-spline through the fit points, with
 // chord-length parameters; start and end tangents are used when given (not null, non-zero).
+// A tangent gives the direction only; each one adds a condition, and so may raise the degree.
 // False when fewer than two distinct points are given or the system cannot be solved.
 bool interpolate_fit_points(const std::vector<Vec3>& fit, const Vec3* start_tangent,
                             const Vec3* end_tangent, NurbsCurve& out);
