@@ -10,6 +10,7 @@ packages=(
   libjpeg62-turbo-dev libgif-dev
   poppler-utils xvfb xauth
   clang libclang-rt-14-dev
+  python3-ezdxf
 )
 
 missing=()
