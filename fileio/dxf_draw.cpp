@@ -135,7 +135,9 @@ void draw_dxf_item(const DxfItem& item, DxfDraw& d) {
   if (type == "SPLINE") return draw_dxf_spline(r, d);
   if (type == "3DFACE") return draw_dxf_face(r, d);
   if (type == "SOLID" || type == "TRACE") return draw_dxf_solid(r, d);
-  if (type == "DIMENSION") return draw_dxf_dimension(r, d);
+  if (type == "DIMENSION" || type == "ARC_DIMENSION" || type == "LARGE_RADIAL_DIMENSION") {
+    return draw_dxf_dimension(r, d);
+  }
   if (type == "RAY" || type == "XLINE") {
     d.report().leave_out(type, LeftOut::kInfinite);
   } else if (is_one_of(type, {"VERTEX", "SEQEND"})) {

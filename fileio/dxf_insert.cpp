@@ -20,6 +20,11 @@ bool usable_scale(double s) {
   return std::isfinite(s) && s != 0;
 }
 
+// Programs that draw in the plane write a z scale of 0: the block is flattened into its plane.
+bool usable_z_scale(double s) {
+  return std::isfinite(s);
+}
+
 // Draws block `name` with local (block coordinates into the parent's) and BYBLOCK style s.
 // False when the block is refused: kind names the entity in the load report.
 void place_block(const std::string& name, const Affine3& local, const ElementStyle& s,
@@ -62,7 +67,7 @@ void draw_dxf_insert(const DxfItem& item, DxfDraw& d) {
   const double rotation = r.number(50);
   const int64_t columns = std::max(1, r.integer(70, 1)), rows = std::max(1, r.integer(71, 1));
   const double column_step = r.number(44), row_step = r.number(45);
-  if (!usable_scale(sx) || !usable_scale(sy) || !usable_scale(sz) || !std::isfinite(rotation)) {
+  if (!usable_scale(sx) || !usable_scale(sy) || !usable_z_scale(sz) || !std::isfinite(rotation)) {
     d.report().leave_out("INSERT", LeftOut::kDamaged);
     return;
   }

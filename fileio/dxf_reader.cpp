@@ -15,6 +15,7 @@
 #include "fileio/dxf_draw.h"
 #include "fileio/dxf_pairs.h"
 #include "fileio/dxf_record.h"
+#include "fileio/make_cad.h"
 
 namespace orvane {
 
@@ -173,6 +174,10 @@ class DxfFileReader {
       draw_dxf_item(item, draw_);
     }
     if (records_.damaged()) load_report.leave_out("DXF data", LeftOut::kDamaged);
+    if (records_.bad_numbers() > 0) {
+      load_report.leave_out("value that is not a number (read as 0)", LeftOut::kDamaged,
+                            records_.bad_numbers());
+    }
   }
 
   DxfRecordReader records_;
@@ -193,6 +198,7 @@ class DxfFileReader {
 
 bool read_dxf2(const std::string& file_name) {
   int io_code = 0;
+  const LineCap cap(kDxfMaxLine);  // a longer line is no DXF value: it is passed over
   const std::unique_ptr<DxfPairSource> pairs = open_dxf_pairs(file_name, io_code);
   if (!pairs) return false;
   abort2 = false;

@@ -2,9 +2,19 @@
 
 #include <utility>
 
+#include "fileio/dxf_codes.h"
 #include "fileio/numbers.h"
 
 namespace orvane {
+
+namespace {
+
+bool is_numeric(int code) {
+  const DxfValueType t = dxf_value_type(code);
+  return t != DxfValueType::kString && t != DxfValueType::kChunk && t != DxfValueType::kUnknown;
+}
+
+}  // namespace
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -76,6 +86,7 @@ bool DxfRecordReader::next(DxfRecord& record) {
         return true;
       }
       record.add(pair_);
+      if (!pair_.number_ok && is_numeric(pair_.code)) ++bad_numbers_;
     }
     at_end_ = true;
     return true;

@@ -53,6 +53,8 @@ class DxfRecordReader {
   // Hands a record back: the next call of next() gives it again.
   void put_back(DxfRecord& record);
   bool damaged() const { return pairs_.damaged(); }
+  // Values of numeric groups that were not finite numbers (they read as 0).
+  int64_t bad_numbers() const { return bad_numbers_; }
 
  private:
   DxfPairSource& pairs_;
@@ -61,6 +63,7 @@ class DxfRecordReader {
   bool at_end_ = false;
   bool has_pending_ = false;
   DxfRecord pending_;
+  int64_t bad_numbers_ = 0;
 };
 
 // s without the spaces and tabs at either end.

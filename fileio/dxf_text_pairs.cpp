@@ -87,15 +87,25 @@ bool DxfTextPairs::next(DxfPair& pair) {
   }
 }
 
+// A line where a code belongs that is not one (a line too many, or one cut or passed over for
+// its length) is skipped: the pairs fall in step again at the next code line, and the damage
+// is remembered.
 bool DxfTextPairs::read_pair(DxfPair& pair) {
-  if (!line_ahead_) {
-    if (file_.Eof()) return stop(false);
-    file_.ReadLn(code_line_);
-  }
-  line_ahead_ = false;
-  if (trim(code_line_).empty()) return stop(!blank_to_end());
   int code = 0;
-  if (!parse_code(code_line_, code) || file_.Eof()) return stop(true);
+  for (;;) {
+    if (!line_ahead_) {
+      if (file_.Eof()) return stop(damaged_);
+      file_.ReadLn(code_line_);
+    }
+    line_ahead_ = false;
+    if (trim(code_line_).empty()) {
+      if (blank_to_end()) return stop(damaged_);
+      damaged_ = true;  // blank lines amid the pairs; code_line_ holds the next other one
+    }
+    if (parse_code(code_line_, code)) break;
+    damaged_ = true;
+  }
+  if (file_.Eof()) return stop(true);
   file_.ReadLn(value_line_);
   pair.code = code;
   pair.text = trim_end(value_line_);

@@ -142,9 +142,11 @@ TEST_F(DxfPairsTest, TextEndsAndDamage) {
       {"", 0, false},                          // empty file
       {"0\nLINE\n8\nA\n\n \n\n", 2, false},    // blank lines at the end
       {"0\nEOF\ntrash\nbeyond\n", 1, false},   // nothing after 0/EOF is read
-      {"0\nLINE\nxyz\n1\n0\nEOF\n", 1, true},  // a code that is not a number
-      {"0\nLINE\n8 8\n1\n", 1, true},          // nor is this one
-      {"0\nLINE\n\n8\nA\n", 1, true},          // a blank code line inside the file
+      // A line where a code belongs that is not one is skipped: "1" then starts the next pair,
+      // and "EOF" is skipped in turn.
+      {"0\nLINE\nxyz\n1\n0\nEOF\n", 2, true},
+      {"0\nLINE\n8 8\n1\n", 1, true},          // nor is this one; then a value is missing
+      {"0\nLINE\n\n8\nA\n", 2, true},          // a blank code line inside the file
       {"0\nLINE\n99999999999\nA\n", 1, true},  // beyond the range of int
       {"0\nLINE\n8\n", 1, true},               // the last value is missing
   };
