@@ -63,12 +63,12 @@ class DxfFileReader {
         begin_section();
       } else if (type == "ENDSEC") {
         end_section();
-      } else if (section_ == "TABLES") {
-        table_record();
-      } else if (section_ == "BLOCKS") {
-        block_record();
-      } else if (section_.empty() || section_ == "ENTITIES") {
+      } else if (section_ == Section::kEntities) {
         entity();
+      } else if (section_ == Section::kTables) {
+        table_record();
+      } else if (section_ == Section::kBlocks) {
+        block_record();
       }
     }
     finish();
@@ -77,8 +77,12 @@ class DxfFileReader {
  private:
   void begin_section() {
     end_section();
-    section_ = upper(item_.head.text(2));
-    if (section_ == "HEADER" && !merge_) {
+    const std::string name = upper(item_.head.text(2));
+    section_ = name.empty() || name == "ENTITIES" ? Section::kEntities
+               : name == "TABLES" ? Section::kTables
+               : name == "BLOCKS" ? Section::kBlocks
+                                  : Section::kOther;
+    if (name == "HEADER" && !merge_) {
       const int units = header_units(item_.head);
       if (units >= 0) metric_machine = units == 1;
     }
@@ -88,7 +92,7 @@ class DxfFileReader {
     if (in_layer_table_) layers_.finish_table();
     in_layer_table_ = false;
     end_block();
-    section_.clear();
+    section_ = Section::kEntities;  // entities outside any section are the drawing too
   }
 
   void table_record() {
@@ -185,7 +189,8 @@ class DxfFileReader {
   DxfLayers layers_;
   DxfDraw draw_;
   bool merge_;
-  std::string section_;
+  enum class Section { kEntities, kTables, kBlocks, kOther };
+  Section section_ = Section::kEntities;
   bool in_layer_table_ = false;
   bool in_block_ = false;
   std::string block_name_;

@@ -34,9 +34,10 @@ void DxfRecord::add(const DxfPair& pair) {
   g.number = pair.number_ok ? pair.number : 0;
   g.number_ok = pair.number_ok;
   g.text_at = static_cast<uint32_t>(pool_.size());
+  if (pair.number_ok) return push(g);  // no one reads a number's text: it is not kept
   g.text_size = static_cast<uint32_t>(pair.text.size());
   pool_.append(pair.text);
-  groups.push_back(g);
+  push(g);
 }
 
 const DxfGroup* DxfRecord::find(int code) const {

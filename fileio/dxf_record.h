@@ -25,6 +25,7 @@ class DxfRecord {
   std::vector<DxfGroup> groups;
 
   void clear();
+  // Keeps a pair; the text of a value that is a number is not kept.
   void add(const DxfPair& pair);
   std::string_view text(const DxfGroup& g) const { return {pool_.data() + g.text_at, g.text_size}; }
 
@@ -41,6 +42,8 @@ class DxfRecord {
   Vec3 extrusion() const;
 
  private:
+  void push(const DxfGroup& g) { groups.push_back(g); }
+
   std::string pool_;
 };
 

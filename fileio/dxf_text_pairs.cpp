@@ -93,22 +93,23 @@ bool DxfTextPairs::next(DxfPair& pair) {
 bool DxfTextPairs::read_pair(DxfPair& pair) {
   int code = 0;
   for (;;) {
+    std::string_view line = code_line_;
     if (!line_ahead_) {
       if (file_.Eof()) return stop(damaged_);
-      file_.ReadLn(code_line_);
+      line = file_.ReadLnView(code_line_);
     }
     line_ahead_ = false;
-    if (trim(code_line_).empty()) {
+    if (trim(line).empty()) {
       if (blank_to_end()) return stop(damaged_);
       damaged_ = true;  // blank lines amid the pairs; code_line_ holds the next other one
+      line = code_line_;
     }
-    if (parse_code(code_line_, code)) break;
+    if (parse_code(line, code)) break;
     damaged_ = true;
   }
   if (file_.Eof()) return stop(true);
-  file_.ReadLn(value_line_);
   pair.code = code;
-  pair.text = trim_end(value_line_);
+  pair.text = trim_end(file_.ReadLnView(value_line_));
   set_number(pair);
   after_eof_ = is_dxf_end(pair);
   return true;

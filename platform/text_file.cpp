@@ -269,6 +269,27 @@ void TextFile::ReadLn(std::string& line) {
   }
 }
 
+std::string_view TextFile::ReadLnView(std::string& spill) {
+  if (fd_ < 0) throw TextFileError(kIoNotOpen, "file not open");
+  if (pos_ == end_ && !Fill()) return {};
+  const std::size_t stop = LineEnd();
+  if (stop == end_ || stop - pos_ > max_line_) {  // runs past the buffer, or over the cap
+    ReadLn(spill);
+    return spill;
+  }
+  const std::string_view line(buffer_.get() + pos_, stop - pos_);
+  pos_ = stop + 1;
+  if (buffer_[stop] != '\r') return line;
+  if (pos_ < end_) {
+    if (buffer_[pos_] == '\n') ++pos_;
+    return line;
+  }
+  // A CR that ends the buffer: the next block tells whether an LF follows it.
+  spill.assign(line);
+  if (Fill() && buffer_[pos_] == '\n') ++pos_;
+  return spill;
+}
+
 std::string TextFile::ReadLn() {
   std::string line;
   ReadLn(line);

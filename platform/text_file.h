@@ -48,6 +48,9 @@ class TextFile {
   std::string ReadLn();
   // The same into line, reusing its storage (the fast path of the readers).
   void ReadLn(std::string& line);
+  // The same as a view: into the file's buffer when the line lies whole in it (valid until the
+  // next read of this file), else of spill, which then holds the line.
+  std::string_view ReadLnView(std::string& spill);
   void Close();
 
   // The longest line kept, in bytes without the line end (at least 1); it holds across Reset.

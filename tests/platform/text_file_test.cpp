@@ -97,6 +97,33 @@ TEST_F(TextFileTest, ManyLongLinesSplitTheSameWithEveryLineEnd) {
   }
 }
 
+TEST_F(TextFileTest, LineViewsSplitLikeLinesAcrossBlockEdgesAndCaps) {
+  // Lines of every length around the 256 KiB block edge, with each line end, a CR as the last
+  // byte of a block and a line longer than a block.
+  Lines expected;
+  std::string bytes;
+  const char* ends[] = {"\r\n", "\n", "\r"};
+  for (int i = 0; bytes.size() < 700'000; ++i) {
+    expected.push_back(std::string(1 + (i * 7919) % 301, 'a' + i % 26));
+    bytes += expected.back() + ends[i % 3];
+  }
+  expected.push_back(std::string(300'000, 'L'));
+  bytes += expected.back() + "\r\nend";
+  expected.push_back("end");
+  const std::string edge = std::string(262'143, 'e') + "\r\nnext";  // CR ends a block
+  for (const std::string& text : {bytes, edge}) {
+    const std::string file = write("views", text);
+    TextFile f;
+    ASSERT_EQ(f.Reset(file), 0);
+    Lines got;
+    std::string spill;
+    while (!f.Eof())
+      got.emplace_back(f.ReadLnView(spill));
+    EXPECT_EQ(got, lines_of(file));
+  }
+  EXPECT_EQ(lines_of(write("views", bytes)), expected);
+}
+
 TEST_F(TextFileTest, NulBytesAreKeptInTheLine) {
   const std::string bytes("a\0b\nc", 5);
   EXPECT_EQ(lines_of(write("nul", bytes)), (Lines{std::string("a\0b", 3), "c"}));
