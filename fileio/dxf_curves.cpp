@@ -36,17 +36,42 @@ SplineGroups spline_groups(const DxfRecord& r) {
   for (const DxfGroup& g : r.groups) {
     const double v = g.number;
     switch (g.code) {
-      case 40: s.knots.push_back(v); break;
-      case 41: s.weights.push_back(v); break;
-      case 10: case 20: case 30: add_coordinate(s.control, g.code / 10 - 1, v); break;
-      case 11: case 21: case 31: add_coordinate(s.fit, g.code / 10 - 1, v); break;
-      case 12: s.start_tangent.x = v, s.has_start_tangent = true; break;
-      case 22: s.start_tangent.y = v; break;
-      case 32: s.start_tangent.z = v; break;
-      case 13: s.end_tangent.x = v, s.has_end_tangent = true; break;
-      case 23: s.end_tangent.y = v; break;
-      case 33: s.end_tangent.z = v; break;
-      default: break;
+      case 40:
+        s.knots.push_back(v);
+        break;
+      case 41:
+        s.weights.push_back(v);
+        break;
+      case 10:
+      case 20:
+      case 30:
+        add_coordinate(s.control, g.code / 10 - 1, v);
+        break;
+      case 11:
+      case 21:
+      case 31:
+        add_coordinate(s.fit, g.code / 10 - 1, v);
+        break;
+      case 12:
+        s.start_tangent.x = v, s.has_start_tangent = true;
+        break;
+      case 22:
+        s.start_tangent.y = v;
+        break;
+      case 32:
+        s.start_tangent.z = v;
+        break;
+      case 13:
+        s.end_tangent.x = v, s.has_end_tangent = true;
+        break;
+      case 23:
+        s.end_tangent.y = v;
+        break;
+      case 33:
+        s.end_tangent.z = v;
+        break;
+      default:
+        break;
     }
   }
   return s;
@@ -82,8 +107,7 @@ void draw_dxf_ellipse(const DxfRecord& r, DxfDraw& d) {
   }
   const Vec3 minor = ratio * cross(unit_or_z(r.extrusion()), major);
   const bool whole = std::fabs(std::fabs(t1 - t0) - kTurn) < 1e-9 || t1 == t0;
-  d.conic(centre, major, minor, whole ? 0 : t0 * kDegrees, whole ? 0 : t1 * kDegrees,
-          d.style(r));
+  d.conic(centre, major, minor, whole ? 0 : t0 * kDegrees, whole ? 0 : t1 * kDegrees, d.style(r));
 }
 
 void draw_dxf_spline(const DxfRecord& r, DxfDraw& d) {

@@ -82,8 +82,8 @@ void draw_dxf_insert(const DxfItem& item, DxfDraw& d) {
   const Affine3 shape = turn * scaling(sx, sy, sz);
   for (int64_t row = 0; row < rows && d.open(); ++row) {
     for (int64_t column = 0; column < columns && d.open(); ++column) {
-      const Vec3 cell = turn.linear({static_cast<double>(column) * column_step,
-                                     static_cast<double>(row) * row_step, 0});
+      const Vec3 cell = turn.linear(
+          {static_cast<double>(column) * column_step, static_cast<double>(row) * row_step, 0});
       place_block(name, plane * translation(r.point(10) + cell) * shape, s, "INSERT", d);
     }
   }

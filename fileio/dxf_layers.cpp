@@ -62,8 +62,7 @@ int line_type_of_name(std::string_view name) {
     return n == 0 ? 1 : n;
   }
   if (starts(u, "ACAD_ISO") && u.size() >= 10) return iso_line_type(u);
-  if (starts(u, "DASHDOT") || starts(u, "CENTER") || starts(u, "CENTRE") ||
-      starts(u, "BORDER")) {
+  if (starts(u, "DASHDOT") || starts(u, "CENTER") || starts(u, "CENTRE") || starts(u, "BORDER")) {
     return 3;
   }
   if (starts(u, "PHANTOM") || starts(u, "DIVIDE")) return 4;

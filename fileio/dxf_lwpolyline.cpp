@@ -41,7 +41,8 @@ void draw_dxf_lwpolyline(const DxfRecord& r, DxfDraw& d) {
   const ElementStyle s = d.style(r);
   for (std::size_t i = 1; i < v.size(); ++i)
     draw_bulge_segment(normal, v[i - 1].p, v[i].p, v[i - 1].bulge, s, d);
-  if ((r.integer(70) & 1) != 0) draw_bulge_segment(normal, v.back().p, v[0].p, v.back().bulge, s, d);
+  if ((r.integer(70) & 1) != 0)
+    draw_bulge_segment(normal, v.back().p, v[0].p, v.back().bulge, s, d);
 }
 
 }  // namespace orvane

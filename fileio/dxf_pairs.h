@@ -12,8 +12,8 @@ namespace orvane {
 
 struct DxfPair {
   int code = 0;
-  std::string_view text;  // the value as text (binary numbers are formatted); valid until next()
-  double number = 0;      // the value as a number; 0 when it is not one
+  std::string_view text;   // the value as text (binary numbers are formatted); valid until next()
+  double number = 0;       // the value as a number; 0 when it is not one
   bool number_ok = false;  // the value is a finite number
 };
 

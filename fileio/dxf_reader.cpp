@@ -79,9 +79,9 @@ class DxfFileReader {
     end_section();
     const std::string name = upper(item_.head.text(2));
     section_ = name.empty() || name == "ENTITIES" ? Section::kEntities
-               : name == "TABLES" ? Section::kTables
-               : name == "BLOCKS" ? Section::kBlocks
-                                  : Section::kOther;
+               : name == "TABLES"                 ? Section::kTables
+               : name == "BLOCKS"                 ? Section::kBlocks
+                                                  : Section::kOther;
     if (name == "HEADER" && !merge_) {
       const int units = header_units(item_.head);
       if (units >= 0) metric_machine = units == 1;

@@ -99,8 +99,8 @@ bool ElementSink::open() const {
 
 void ElementSink::point(const Vec3& p, const ElementStyle& s) {
   if (mem_full) return;
-  if (make_element(get_new_element_number(), kPoint, p.x, p.y, p.z, 0, 0, 0, s.color, 0, s.layer,
-                   0, 0) != 0) {
+  if (make_element(get_new_element_number(), kPoint, p.x, p.y, p.z, 0, 0, 0, s.color, 0, s.layer, 0,
+                   0) != 0) {
     ++report_.points;
   } else if (!mem_full) {
     report_.leave_out("point beyond the coordinate limit", LeftOut::kDamaged);

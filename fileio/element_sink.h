@@ -37,8 +37,8 @@ class ElementSink {
   // world planes as the DXF reader always had them, others shared by plane); when every view
   // is taken it becomes a line chain within the chord tolerance. Start equal to end is a full
   // circle.
-  void arc(const Vec3& centre, const Vec3& x_axis, const Vec3& y_axis, double radius,
-           double start, double end, const ElementStyle& style);
+  void arc(const Vec3& centre, const Vec3& x_axis, const Vec3& y_axis, double radius, double start,
+           double end, const ElementStyle& style);
   // An arc whose centre is already in the coordinates of arc view `view` (the classic path),
   // stored exactly as given.
   void arc_in_view(int view, const Vec3& centre, double radius, double start, double end,

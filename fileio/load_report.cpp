@@ -69,8 +69,8 @@ std::string LoadReport::summary() const {
   for (std::size_t i = 0; i < left_out.size(); ++i) {
     const Entry& e = left_out[i];
     if (i > 0) out += ", ";
-    out += std::to_string(e.count) + ' ' + e.type + " (" + std::string(left_out_text(e.reason)) +
-           ')';
+    out +=
+        std::to_string(e.count) + ' ' + e.type + " (" + std::string(left_out_text(e.reason)) + ')';
   }
   return out;
 }

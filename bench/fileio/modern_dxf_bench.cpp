@@ -37,8 +37,7 @@ void ReadModern(benchmark::State& state) {
       orvane::startup();
       orvane::cad_type = 2;
     };
-    state.SetIterationTime(
-        bench::fastest(fresh, [] { orvane::make_cad(modern_file()); }));
+    state.SetIterationTime(bench::fastest(fresh, [] { orvane::make_cad(modern_file()); }));
     elements = static_cast<int>(orvane::load_report.made());
   }
   if (elements < bench::kFileElements * 9 / 10) state.SkipWithError("the file read short");
@@ -52,8 +51,8 @@ void FloorModern(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    state.SetIterationTime(bench::fastest(
-        [] {}, [] { benchmark::DoNotOptimize(bench::read_floor(modern_file())); }));
+    state.SetIterationTime(
+        bench::fastest([] {}, [] { benchmark::DoNotOptimize(bench::read_floor(modern_file())); }));
   }
 }
 
@@ -70,8 +69,8 @@ const bool registered = [] {
 
 static bench::AddLimits limits([] {
   return std::vector<bench::Limit>{{"reading an R2000-style DXF file / floor",
-                                    bench::ratio("Read/DXF-R2000", "Floor/DXF-R2000"),
-                                    kReadLimit, "ratio"}};
+                                    bench::ratio("Read/DXF-R2000", "Floor/DXF-R2000"), kReadLimit,
+                                    "ratio"}};
 });
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "fileio/curve_tessellation.h"
+#include "fileio/load_report.h"
 #include "tests/component/orvane_fixture.h"
 
 using namespace orvane;
@@ -73,3 +75,47 @@ TEST_F(OrvaneFiles, SaveWritesTheFormatCadTypeNames) {
 }
 
 }  // namespace
+
+namespace {
+
+void write_text(const std::string& file, const std::string& text) {
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+// A DXF file with the layers "0" and "Walls" and, on Walls, an ellipse of half axes 4 and 2.
+const char* const kNamedLayers =
+    "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\n0\n62\n7\n0\nLAYER\n2\nWalls\n62\n1\n"
+    "0\nENDTAB\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nELLIPSE\n8\nWalls\n10\n0\n20\n0\n11\n4\n"
+    "21\n0\n40\n0.5\n0\nTEXT\n1\nnote\n0\nENDSEC\n0\nEOF\n";
+
+}  // namespace
+
+TEST_F(OrvaneFiles, LayerNamesReportAndChordToleranceOfAForeignDrawing) {
+  write_text(path("named.dxf"), kNamedLayers);
+  widget->SetCadType(2);
+  widget->SetChordTolerance(0.5);
+  widget->LoadFromFile(path("named.dxf"));
+  EXPECT_EQ(widget->LayerName(2), "Walls");
+  EXPECT_EQ(widget->LayerName(1), "0");
+  EXPECT_EQ(widget->LayerNumber("Walls"), 2);
+  EXPECT_EQ(widget->LayerNumber("Roof"), -1);
+  EXPECT_EQ(widget->LayerName(300), "");
+  const int64_t coarse = widget->GetLoadReport().lines;
+  // A sagitta of at most 0.5 on a circle-like curve of radius 4 needs at least 2*pi/1.45 steps.
+  EXPECT_GE(coarse, 5);
+  EXPECT_EQ(widget->LoadReportText(),
+            std::to_string(coarse) + " lines; left out: 1 TEXT (unsupported)");
+
+  widget->SetChordTolerance(-1);  // ignored
+  EXPECT_DOUBLE_EQ(widget->GetChordTolerance(), 0.5);
+  widget->SetChordTolerance(0.001);
+  widget->LoadFromFile(path("named.dxf"));
+  EXPECT_GT(widget->GetLoadReport().lines, 5 * coarse);
+
+  // A CDL drawing has no layer names.
+  widget->SetCadType(1);
+  widget->SaveToFile(path("plain.cdl"));
+  widget->LoadFromFile(path("plain.cdl"));
+  EXPECT_EQ(widget->LayerName(2), "");
+  widget->SetChordTolerance(kDefaultChordTolerance);
+}

@@ -48,7 +48,8 @@ double segment_distance(const TElement& e, double x, double y) {
   return std::hypot(x - ax - t * dx, y - ay - t * dy);
 }
 
-const std::vector<std::string> kUnitLine = {"0", "LINE", "10", "0", "20", "0", "11", "1", "21", "0"};
+const std::vector<std::string> kUnitLine = {"0", "LINE", "10", "0",  "20",
+                                            "0", "11",   "1",  "21", "0"};
 
 }  // namespace
 
@@ -60,9 +61,9 @@ class DxfEntitiesTest : public FileioTest {
 };
 
 TEST_F(DxfEntitiesTest, LwpolylineBulgesBecomeArcsAtTheElevation) {
-  read(entities({"0",  "LWPOLYLINE", "90", "4",  "70", "1", "38", "1.5", "10", "0",  "20",
-                 "0",  "10",         "4",  "20", "0",  "42", "1", "10",  "4",  "20", "4",
-                 "10", "0",          "20", "4"}));
+  read(entities({"0",  "LWPOLYLINE", "90", "4",  "70", "1",  "38", "1.5", "10",
+                 "0",  "20",         "0",  "10", "4",  "20", "0",  "42",  "1",
+                 "10", "4",          "20", "4",  "10", "0",  "20", "4"}));
   const auto l = of_type(kLine);
   const auto a = of_type(kArc);
   ASSERT_EQ(l.size(), 3u);
@@ -80,12 +81,12 @@ TEST_F(DxfEntitiesTest, LwpolylineBulgesBecomeArcsAtTheElevation) {
 
 TEST_F(DxfEntitiesTest, EntitiesInATiltedPlaneFollowTheArbitraryAxisRule) {
   // Normal (0, 0.6, 0.8): the plane's x axis is (-1, 0, 0), its y axis (0, -0.8, 0.6).
-  read(entities({"0",   "ARC", "10",  "0",   "20", "0",  "30", "5",   "40",  "2",
-                 "50",  "0",   "51",  "90",  "210", "0", "220", "0.6", "230", "0.8",
-                 "0",   "CIRCLE", "10", "1", "40", "1", "210", "0", "220", "0.6", "230", "0.8",
-                 "0",   "CIRCLE", "40", "1", "210", "0.6", "220", "0", "230", "0.8",
-                 "0",   "LWPOLYLINE", "38", "5", "10", "2", "20", "0", "10", "0", "20", "2",
-                 "210", "0", "220", "0.6", "230", "0.8"}));
+  read(entities({"0",   "ARC",    "10", "0",          "20",  "0", "30",  "5",   "40",  "2",
+                 "50",  "0",      "51", "90",         "210", "0", "220", "0.6", "230", "0.8",
+                 "0",   "CIRCLE", "10", "1",          "40",  "1", "210", "0",   "220", "0.6",
+                 "230", "0.8",    "0",  "CIRCLE",     "40",  "1", "210", "0.6", "220", "0",
+                 "230", "0.8",    "0",  "LWPOLYLINE", "38",  "5", "10",  "2",   "20",  "0",
+                 "10",  "0",      "20", "2",          "210", "0", "220", "0.6", "230", "0.8"}));
   const auto a = of_type(kArc);
   ASSERT_EQ(a.size(), 3u);
   EXPECT_GE(a[0].view, 7);
@@ -103,13 +104,13 @@ TEST_F(DxfEntitiesTest, EntitiesInATiltedPlaneFollowTheArbitraryAxisRule) {
 }
 
 TEST_F(DxfEntitiesTest, InsertsPlaceScaleRotateArrayAndNestBlocks) {
-  read(join({blocks(join({block("B", "1", "1", kUnitLine),
-                          block("C", "0", "0",
-                                {"0", "INSERT", "2", "B", "10", "100", "20", "0", "30", "0"})})),
-             entities({"0",  "INSERT", "2",  "B",  "10", "10", "20", "20", "41", "2",
-                       "42", "2",      "50", "90", "0",  "INSERT", "2", "B", "10", "10",
-                       "20", "20",     "70", "2",  "71", "3", "44", "5", "45", "7",
-                       "0",  "INSERT", "2",  "C"})}));
+  read(join(
+      {blocks(join(
+           {block("B", "1", "1", kUnitLine),
+            block("C", "0", "0", {"0", "INSERT", "2", "B", "10", "100", "20", "0", "30", "0"})})),
+       entities({"0",  "INSERT", "2",  "B",      "10", "10", "20", "20",     "41", "2",  "42", "2",
+                 "50", "90",     "0",  "INSERT", "2",  "B",  "10", "10",     "20", "20", "70", "2",
+                 "71", "3",      "44", "5",      "45", "7",  "0",  "INSERT", "2",  "C"})}));
   const auto l = of_type(kLine);
   ASSERT_EQ(l.size(), 1u + 6u + 1u);
   // (0,0) - base (1,1) = (-1,-1), scaled by 2, turned by 90 degrees, moved to (10,20).
@@ -126,13 +127,13 @@ TEST_F(DxfEntitiesTest, InsertsPlaceScaleRotateArrayAndNestBlocks) {
 }
 
 TEST_F(DxfEntitiesTest, MirroredArcsAndByblockValuesComeFromTheInsert) {
-  read(join({blocks(join(
-                 {block("M", "0", "0",
-                        {"0", "ARC", "10", "1", "20", "0", "40", "1", "50", "0", "51", "90"}),
-                  block("K", "0", "0",
-                        {"0", "LINE", "8", "0", "62", "0", "6", "BYBLOCK", "11", "1"})})),
-             entities({"0", "INSERT", "2", "M", "41", "-1", "0", "INSERT", "2", "K", "8", "7",
-                       "62", "1", "6", "DASHDOT"})}));
+  read(join(
+      {blocks(join(
+           {block("M", "0", "0",
+                  {"0", "ARC", "10", "1", "20", "0", "40", "1", "50", "0", "51", "90"}),
+            block("K", "0", "0", {"0", "LINE", "8", "0", "62", "0", "6", "BYBLOCK", "11", "1"})})),
+       entities({"0", "INSERT", "2", "M", "41", "-1", "0", "INSERT", "2", "K", "8", "7", "62", "1",
+                 "6", "DASHDOT"})}));
   const auto a = of_type(kArc);
   ASSERT_EQ(a.size(), 1u);
   // Mirrored in x: the arc from (2,0) to (1,1) becomes the one from (-2,0) to (-1,1), seen
@@ -148,12 +149,11 @@ TEST_F(DxfEntitiesTest, MirroredArcsAndByblockValuesComeFromTheInsert) {
 }
 
 TEST_F(DxfEntitiesTest, BadInsertsAreCountedAndNeverHang) {
-  read(join({blocks(join({block("S", "0", "0",
-                                join({{"0", "INSERT", "2", "S"}, kUnitLine})),
+  read(join({blocks(join({block("S", "0", "0", join({{"0", "INSERT", "2", "S"}, kUnitLine})),
                           block("A", "0", "0", kUnitLine)})),
-             entities({"0", "INSERT", "2", "S", "0", "INSERT", "2", "Nowhere", "0", "INSERT",
-                       "2", "A", "70", "1000", "71", "1000", "0", "INSERT", "2", "A", "41",
-                       "0"})}));
+             entities({"0", "INSERT", "2", "S", "0",  "INSERT", "2",  "Nowhere",
+                       "0", "INSERT", "2", "A", "70", "1000",   "71", "1000",
+                       "0", "INSERT", "2", "A", "41", "0"})}));
   EXPECT_EQ(of_type(kLine).size(), 1u);  // S's own line, once
   EXPECT_EQ(load_report.left_out_count("INSERT", LeftOut::kRecursive), 1);
   EXPECT_EQ(load_report.left_out_count("INSERT", LeftOut::kDamaged), 2);  // no block; scale 0
@@ -161,15 +161,16 @@ TEST_F(DxfEntitiesTest, BadInsertsAreCountedAndNeverHang) {
 }
 
 TEST_F(DxfEntitiesTest, LayersTakeTheirTableNamesColoursLineTypesAndStates) {
-  read(join({{"0", "SECTION", "2", "TABLES", "0", "TABLE", "2", "LAYER"},
-             {"0", "LAYER", "2", "0", "70", "0", "62", "7", "6", "CONTINUOUS"},
-             {"0", "LAYER", "2", "Walls", "70", "0", "62", "-1", "6", "CONTINUOUS"},
-             {"0", "LAYER", "2", "5", "70", "0", "62", "3", "6", "HIDDEN"},
-             {"0", "LAYER", "2", "Doors", "70", "1", "62", "5", "6", "CENTER"},
-             {"0", "ENDTAB", "0", "ENDSEC"},
-             entities({"0", "LINE", "8", "Walls", "11", "1", "0", "LINE", "8", "5", "11", "1",
-                       "0", "LINE", "8", "Doors", "62", "256", "11", "1", "0", "LINE", "8", "0",
-                       "6", "PHANTOM", "11", "1", "0", "LINE", "8", "Roof", "11", "1"})}));
+  read(join(
+      {{"0", "SECTION", "2", "TABLES", "0", "TABLE", "2", "LAYER"},
+       {"0", "LAYER", "2", "0", "70", "0", "62", "7", "6", "CONTINUOUS"},
+       {"0", "LAYER", "2", "Walls", "70", "0", "62", "-1", "6", "CONTINUOUS"},
+       {"0", "LAYER", "2", "5", "70", "0", "62", "3", "6", "HIDDEN"},
+       {"0", "LAYER", "2", "Doors", "70", "1", "62", "5", "6", "CENTER"},
+       {"0", "ENDTAB", "0", "ENDSEC"},
+       entities({"0", "LINE",    "8",  "Walls", "11", "1",    "0",  "LINE", "8",  "5",    "11", "1",
+                 "0", "LINE",    "8",  "Doors", "62", "256",  "11", "1",    "0",  "LINE", "8",  "0",
+                 "6", "PHANTOM", "11", "1",     "0",  "LINE", "8",  "Roof", "11", "1"})}));
   const auto l = of_type(kLine);
   ASSERT_EQ(l.size(), 5u);
   EXPECT_EQ(l[0].layer, 2);  // the first name that is not a number takes the first free number
@@ -195,9 +196,9 @@ TEST_F(DxfEntitiesTest, LayersTakeTheirTableNamesColoursLineTypesAndStates) {
 }
 
 TEST_F(DxfEntitiesTest, ValuesAreNeverKeywordsAndLeftOutEntitiesAreCounted) {
-  read(entities({"0", "TEXT", "1", "POLYLINE", "10", "5", "20", "5", "0", "LINE", "11", "1",
-                 "0", "LINE", "67", "1", "11", "1", "0", "XLINE", "10", "0", "0", "HATCH", "2",
-                 "SOLID"}));
+  read(entities({"0",    "TEXT",  "1",  "POLYLINE", "10",   "5",     "20", "5",    "0",
+                 "LINE", "11",    "1",  "0",        "LINE", "67",    "1",  "11",   "1",
+                 "0",    "XLINE", "10", "0",        "0",    "HATCH", "2",  "SOLID"}));
   EXPECT_EQ(of_type(kLine).size(), 1u);
   EXPECT_EQ(live_elements(), 1);
   EXPECT_EQ(load_report.left_out_count("LINE", LeftOut::kPaperSpace), 1);
@@ -207,18 +208,16 @@ TEST_F(DxfEntitiesTest, ValuesAreNeverKeywordsAndLeftOutEntitiesAreCounted) {
 }
 
 TEST_F(DxfEntitiesTest, FacesSolidsAndMeshesDrawTheirVisibleEdgesOnce) {
-  read(entities({"0",  "3DFACE", "10", "0", "20", "0", "11", "1", "21", "0", "12", "1",
-                 "22", "1", "13", "0", "23", "1", "70", "2",
-                 "0", "SOLID", "10", "0", "20", "0", "30", "2", "11", "1", "21", "0", "12", "0",
-                 "22", "1", "13", "1", "23", "1",
-                 "0", "POLYLINE", "70", "64", "71", "4", "72", "2",
-                 "0", "VERTEX", "70", "192", "10", "0", "20", "0",
-                 "0", "VERTEX", "70", "192", "10", "1", "20", "0",
-                 "0", "VERTEX", "70", "192", "10", "1", "20", "1",
-                 "0", "VERTEX", "70", "192", "10", "0", "20", "1",
-                 "0", "VERTEX", "70", "128", "71", "1", "72", "2", "73", "3",
-                 "0", "VERTEX", "70", "128", "71", "1", "72", "3", "73", "-4",
-                 "0", "SEQEND"}));
+  read(entities(
+      {"0",  "3DFACE", "10", "0",   "20", "0",        "11", "1",      "21", "0",      "12", "1",
+       "22", "1",      "13", "0",   "23", "1",        "70", "2",      "0",  "SOLID",  "10", "0",
+       "20", "0",      "30", "2",   "11", "1",        "21", "0",      "12", "0",      "22", "1",
+       "13", "1",      "23", "1",   "0",  "POLYLINE", "70", "64",     "71", "4",      "72", "2",
+       "0",  "VERTEX", "70", "192", "10", "0",        "20", "0",      "0",  "VERTEX", "70", "192",
+       "10", "1",      "20", "0",   "0",  "VERTEX",   "70", "192",    "10", "1",      "20", "1",
+       "0",  "VERTEX", "70", "192", "10", "0",        "20", "1",      "0",  "VERTEX", "70", "128",
+       "71", "1",      "72", "2",   "73", "3",        "0",  "VERTEX", "70", "128",    "71", "1",
+       "72", "3",      "73", "-4",  "0",  "SEQEND"}));
   const auto l = of_type(kLine);
   // Face: edge 2 hidden, 3 lines. Solid: its outline 1-2-4-3, 4 lines at z 2. Polyface: two
   // triangles sharing the diagonal, the edge from vertex 4 hidden: 4 lines.
@@ -231,10 +230,11 @@ TEST_F(DxfEntitiesTest, FacesSolidsAndMeshesDrawTheirVisibleEdgesOnce) {
 }
 
 TEST_F(DxfEntitiesTest, EllipsesStayWithinTheChordTolerance) {
-  read(entities({"0", "ELLIPSE", "10", "1", "20", "2", "11", "3", "21", "0", "40", "0.5", "41",
-                 "0", "42", "6.283185307179586", "0", "ELLIPSE", "10", "1", "20", "2", "11",
-                 "3", "21", "0", "40", "0.5", "41", "0", "42", "1.5707963267948966", "0",
-                 "ELLIPSE", "11", "0", "21", "2", "40", "1"}));
+  read(entities({"0",  "ELLIPSE", "10", "1",   "20", "2", "11", "3",
+                 "21", "0",       "40", "0.5", "41", "0", "42", "6.283185307179586",
+                 "0",  "ELLIPSE", "10", "1",   "20", "2", "11", "3",
+                 "21", "0",       "40", "0.5", "41", "0", "42", "1.5707963267948966",
+                 "0",  "ELLIPSE", "11", "0",   "21", "2", "40", "1"}));
   const auto l = of_type(kLine);
   ASSERT_GT(l.size(), 16u);
   double worst = 0;
@@ -259,9 +259,9 @@ TEST_F(DxfEntitiesTest, EllipsesStayWithinTheChordTolerance) {
 }
 
 TEST_F(DxfEntitiesTest, SplinesFromControlPointsAndFitPoints) {
-  read(entities({"0", "SPLINE", "70", "8", "71", "2", "72", "6", "73", "3", "40", "0", "40", "0",
-                 "40", "0", "40", "1", "40", "1", "40", "1", "10", "0", "20", "0", "10", "1",
-                 "20", "2", "10", "2", "20", "0"}));
+  read(entities({"0",  "SPLINE", "70", "8", "71", "2", "72", "6", "73", "3", "40", "0",
+                 "40", "0",      "40", "0", "40", "1", "40", "1", "40", "1", "10", "0",
+                 "20", "0",      "10", "1", "20", "2", "10", "2", "20", "0"}));
   const auto l = of_type(kLine);
   ASSERT_GE(l.size(), 4u);
   // The quadratic through control points (0,0), (1,2), (2,0) is y = 2x - x^2.
@@ -272,10 +272,10 @@ TEST_F(DxfEntitiesTest, SplinesFromControlPointsAndFitPoints) {
   EXPECT_EQ(l.front().values[0], 0);
   EXPECT_NEAR(l.back().values[3], 2, 1e-12);
 
-  read(entities({"0", "SPLINE", "71", "3", "74", "3", "11", "0", "21", "0", "11", "1", "21", "1",
-                 "11", "2", "21", "0", "0", "SPLINE", "71", "2", "72", "6", "73", "3", "40",
-                 "1", "40", "0", "40", "0", "40", "1", "40", "1", "40", "1", "10", "0", "10",
-                 "1", "10", "2"}));
+  read(entities({"0",  "SPLINE", "71", "3",  "74", "3",  "11", "0",  "21",     "0",  "11",
+                 "1",  "21",     "1",  "11", "2",  "21", "0",  "0",  "SPLINE", "71", "2",
+                 "72", "6",      "73", "3",  "40", "1",  "40", "0",  "40",     "0",  "40",
+                 "1",  "40",     "1",  "40", "1",  "10", "0",  "10", "1",      "10", "2"}));
   const auto fit = of_type(kLine);
   ASSERT_GE(fit.size(), 2u);
   double nearest = 1e9;  // the chain passes (1, 1)

@@ -139,9 +139,9 @@ TEST_F(DxfPairsTest, TextEndsAndDamage) {
     bool damaged;
   };
   const Case cases[] = {
-      {"", 0, false},                          // empty file
-      {"0\nLINE\n8\nA\n\n \n\n", 2, false},    // blank lines at the end
-      {"0\nEOF\ntrash\nbeyond\n", 1, false},   // nothing after 0/EOF is read
+      {"", 0, false},                         // empty file
+      {"0\nLINE\n8\nA\n\n \n\n", 2, false},   // blank lines at the end
+      {"0\nEOF\ntrash\nbeyond\n", 1, false},  // nothing after 0/EOF is read
       // A line where a code belongs that is not one is skipped: "1" then starts the next pair,
       // and "EOF" is skipped in turn.
       {"0\nLINE\nxyz\n1\n0\nEOF\n", 2, true},

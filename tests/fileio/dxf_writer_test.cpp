@@ -106,8 +106,8 @@ TEST_F(DxfWriterTest, ArcsOfOtherPlanesReadBackInTheirPlanes) {
   using dxf_test::arc_point;
   std::vector<std::vector<dxf_test::P3>> before;
   for (const TElement& e : dxf_test::of_type(kArc)) {
-    before.push_back({arc_point(e, e.values[4]), arc_point(e, e.values[5]),
-                      arc_point(e, e.values[4] + 10)});
+    before.push_back(
+        {arc_point(e, e.values[4]), arc_point(e, e.values[5]), arc_point(e, e.values[4] + 10)});
   }
   ASSERT_TRUE(write_dxf(path("planes.dxf")));
   ASSERT_EQ(load(path("planes.dxf"), 2), -1);
@@ -119,8 +119,7 @@ TEST_F(DxfWriterTest, ArcsOfOtherPlanesReadBackInTheirPlanes) {
     const dxf_test::P3 after[3] = {arc_point(e, e.values[4]), arc_point(e, e.values[5]),
                                    arc_point(e, e.values[4] + 10)};
     for (int k = 0; k < 3; ++k)
-      EXPECT_POINT_NEAR(after[k], before[n - 1][k].x, before[n - 1][k].y, before[n - 1][k].z,
-                        2e-4);
+      EXPECT_POINT_NEAR(after[k], before[n - 1][k].x, before[n - 1][k].y, before[n - 1][k].z, 2e-4);
   }
   EXPECT_EQ(arcs[0].view, 4);
   EXPECT_GE(arcs[1].view, 7);
