@@ -86,9 +86,16 @@ int make_cad(const std::string& name) {
   const LineCap cap(max_line_of(cad_type));
   const LongLineCount long_lines;
   const TypeCounts before = merge_cad ? count_types() : TypeCounts{};
+  // A loaded drawing is in the units its file names, else in the default ones; a file that
+  // cannot be read leaves them as they were.
+  const bool units = metric_machine;
+  if (!merge_cad) metric_machine = false;
   const int result = read_file_of_type(name);
   const bool read = cad_type == 1 ? result == 0 : result == -1;
-  if (!read) return result;
+  if (!read) {
+    metric_machine = units;
+    return result;
+  }
   // Only DXF files name their layers; a drawing read from another kind has no names.
   if (!merge_cad && cad_type != 2) layer_name.fill(std::string());
   // The report counts what the store gained, whichever reader made it.

@@ -104,3 +104,21 @@ TEST_F(MakeCadTest, AFileWithoutLineEndsCostsTheCapNotTheFile) {
   EXPECT_LT(result[0], 16 * 1024) << "kB more at the peak";
   EXPECT_EQ(result[1], 1);
 }
+
+TEST_F(MakeCadTest, EachLoadTakesItsFilesUnitsOrTheDefaultAndAFailedOneKeepsThem) {
+  const std::string metric_dxf = write_file(
+      "mm.dxf", "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n4\n0\nENDSEC\n0\nPOINT\n0\nEOF\n");
+  const std::string cdl = write_file("p.cdl", "POINT 1,1,1,1,1\r\n");
+  ASSERT_EQ(load(metric_dxf, 2), -1);
+  EXPECT_TRUE(metric_machine);
+  EXPECT_EQ(load(path("missing.cdl"), 1), kIoFileNotFound);
+  EXPECT_TRUE(metric_machine);  // nothing was loaded
+  ASSERT_EQ(load(metric_dxf, 2), -1);
+  ASSERT_EQ(load(cdl, 1, true), 0);
+  EXPECT_TRUE(metric_machine);  // a merge keeps the drawing's units
+  ASSERT_EQ(load(cdl, 1), 0);
+  EXPECT_FALSE(metric_machine);  // a CDL file names none
+  metric_machine = true;
+  ASSERT_EQ(load(write_file("in.dxf", "0\nPOINT\n0\nEOF\n"), 2), -1);
+  EXPECT_FALSE(metric_machine);
+}
