@@ -179,7 +179,7 @@ TEST_F(DxfPairsTest, BinaryCutAnywhereStopsAtDamage) {
     for (std::size_t cut = 22; cut < f.bytes().size(); ++cut) {
       const Pairs read = read_pairs(write_file("b.dxf", f.bytes().substr(0, cut)));
       std::size_t whole = 0;
-      while (f.ends()[whole] <= cut)
+      while (whole < f.ends().size() && f.ends()[whole] <= cut)
         ++whole;
       EXPECT_EQ(read.pairs.size(), whole) << cut;
       EXPECT_EQ(read.damaged, cut != 22 && f.ends()[whole - 1] != cut) << cut;
