@@ -6,13 +6,13 @@
 // clock and single runs measure the neighbours more than the reader.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <time.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "bench/fileio/cpu_time.h"
 #include "bench/fileio/drawing_generator.h"
 #include "bench/fileio/read_floor.h"
 #include "bench/limits.h"
@@ -27,26 +27,7 @@ struct Format {
   double read_limit;  // reading at most this many times the floor
 };
 
-double thread_seconds() {
-  timespec t;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-constexpr int kTrials = 3;
-
-// The least thread CPU time of kTrials runs of work, each after prepare (not timed).
-template <class Prepare, class Work>
-double fastest(Prepare prepare, Work work) {
-  double best = 1e30;
-  for (int t = 0; t < kTrials; ++t) {
-    prepare();
-    const double start = thread_seconds();
-    work();
-    best = std::min(best, thread_seconds() - start);
-  }
-  return best;
-}
+using bench::fastest;
 
 const Format kFormats[] = {{"CDL", 1, 2.0}, {"DXF", 2, 2.0}, {"IGES", 3, 3.0}};
 
