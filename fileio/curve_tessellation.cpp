@@ -74,15 +74,16 @@ class Refiner {
 
  private:
   // True when a finite interior sample strays from the chord by more than tol. A non-finite
-  // sample ends the refinement of the piece rather than chasing it.
+  // sample ends the refinement of the piece rather than chasing it. The quarter samples are
+  // taken only when the middle one is within tol: most pieces that split fail at the middle.
   bool needs_split(std::size_t i, double ta, const Vec3& pa, double tb, const Vec3& pm,
                    const Vec3& pb) const {
     if (!is_finite(pa) || !is_finite(pb) || !is_finite(pm)) return false;
+    if (distance_to_segment(pm, pa, pb) > tol_) return true;
     const Vec3 q1 = f_(i, ta + (tb - ta) / 4);
     const Vec3 q3 = f_(i, ta + 3 * ((tb - ta) / 4));
     if (!is_finite(q1) || !is_finite(q3)) return false;
-    return distance_to_segment(pm, pa, pb) > tol_ || distance_to_segment(q1, pa, pb) > tol_ ||
-           distance_to_segment(q3, pa, pb) > tol_;
+    return distance_to_segment(q1, pa, pb) > tol_ || distance_to_segment(q3, pa, pb) > tol_;
   }
 
   const PieceFunction& f_;

@@ -191,10 +191,25 @@ void Drawer::dispatch(const Place& p) {
   }
 }
 
+bool Drawer::matrix(int pointer, Affine3& out) {
+  if (pointer == 0) {
+    out = Affine3{};
+    return true;
+  }
+  const auto [known, added] = matrices_.try_emplace(pointer);
+  if (added) {
+    Affine3 m;
+    if (read_matrix(pointer, m)) known->second = m;
+  }
+  if (!known->second) return false;
+  out = *known->second;
+  return true;
+}
+
 // The map of a 124 matrix and the matrices it refers to in turn: identity for pointer 0; false
 // for a pointer to something else, a chain that loops or runs too long, or values that are
 // not finite numbers.
-bool Drawer::matrix(int pointer, Affine3& out) const {
+bool Drawer::read_matrix(int pointer, Affine3& out) const {
   out = Affine3{};
   for (int step = 0; pointer != 0; ++step) {
     const Entry* e = file_.entry(pointer);

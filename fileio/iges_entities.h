@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "fileio/element_sink.h"
@@ -82,7 +84,8 @@ class Drawer {
  private:
   void draw(int pointer, const Affine3& parent_map, const ElementStyle& parent_style);
   void dispatch(const Place& place);
-  bool matrix(int pointer, Affine3& out) const;
+  bool matrix(int pointer, Affine3& out);
+  bool read_matrix(int pointer, Affine3& out) const;
   ElementStyle style_of(const Entry& entry, const ElementStyle& parent) const;
   TColor color_of(int number, TColor parent) const;
   void mark_children();
@@ -93,6 +96,9 @@ class Drawer {
   std::vector<uint8_t> on_path_;  // per entry: being drawn (a reference back is a cycle)
   int depth_ = 0;
   int64_t budget_;  // entity drawings left, so nesting cannot multiply without end
+  // The maps of the matrices met so far by directory pointer (empty: the chain is damaged):
+  // many entities share one matrix, which is then read once.
+  std::unordered_map<int, std::optional<Affine3>> matrices_;
 };
 
 }  // namespace orvane::iges

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <exception>
 
 #include "fileio/iges_records.h"
 
@@ -89,10 +90,21 @@ void FileBuilder::add(std::string_view line) {
       }
       break;
     case 'P':
-      file_.parameters.emplace_back(line.substr(0, kParameterWidth));
+      file_.parameter_text.append(line.substr(0, kParameterWidth));
+      file_.parameter_start.push_back(file_.parameter_text.size());
       break;
     default:
       break;
+  }
+}
+
+void FileBuilder::reserve(std::uintmax_t file_bytes) {
+  // Each record of 80 columns and a line end carries at most 64 columns of parameter data.
+  const std::uintmax_t records = file_bytes / (kRecordWidth + 1);
+  try {
+    file_.parameter_text.reserve(static_cast<std::size_t>(records * kParameterWidth));
+  } catch (const std::exception&) {
+    // Without the room the text still grows as records come.
   }
 }
 
@@ -142,7 +154,7 @@ std::vector<std::string_view> split_fields(std::string_view data, char delimiter
 }
 
 std::string joined_parameters(const IgesFile& file, const Entry& entry) {
-  const std::size_t total = file.parameters.size();
+  const std::size_t total = file.parameter_count();
   if (entry.parameter < 1 || static_cast<std::size_t>(entry.parameter) > total) return {};
   const std::size_t first = static_cast<std::size_t>(entry.parameter) - 1;
   // A count of 0 or one past the section still reads up to the record delimiter.
@@ -152,27 +164,36 @@ std::string joined_parameters(const IgesFile& file, const Entry& entry) {
   const bool counted = entry.parameter_count > 0;
   std::string data;
   for (std::size_t i = first; i < first + count; ++i) {
-    data += file.parameters[i];
-    if (!counted && file.parameters[i].find(file.record_delimiter) != std::string::npos) break;
+    const std::string_view record = file.parameter(i);
+    data += record;
+    if (!counted && record.find(file.record_delimiter) != std::string_view::npos) break;
   }
   return data;
 }
 
 bool field_real(std::string_view field, double fallback, double& out) {
-  std::string text;
-  for (char c : field) {
-    if (c == ' ') continue;
-    text += (c == 'D' || c == 'd') ? 'E' : c;
+  // Most fields are plain numbers and are converted where they stand; others lose their
+  // spaces and have D exponents made E in a copy.
+  std::string copy;
+  std::string_view text = trim(field);
+  if (std::any_of(text.begin(), text.end(),
+                  [](char c) { return c == ' ' || c == 'D' || c == 'd'; })) {
+    for (char c : text) {
+      if (c == ' ') continue;
+      copy += (c == 'D' || c == 'd') ? 'E' : c;
+    }
+    text = copy;
   }
   if (text.empty()) {
     out = fallback;
     return true;
   }
   const char* begin = text.data();
+  const char* end = text.data() + text.size();
   if (*begin == '+') ++begin;
   double value = 0;
-  const auto [ptr, ec] = std::from_chars(begin, text.data() + text.size(), value);
-  if (ec != std::errc() || ptr != text.data() + text.size() || !std::isfinite(value)) return false;
+  const auto [ptr, ec] = std::from_chars(begin, end, value);
+  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return false;
   out = value;
   return true;
 }

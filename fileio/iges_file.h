@@ -2,6 +2,7 @@
 // the parameter data of each entry, joined across its records and split into fields.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,8 +32,18 @@ struct IgesFile {
   std::string system_id;  // the sending system, field 5 of the Global section
   int units_flag = 0;
   std::string units_name;
-  std::vector<Entry> entries;           // entry i has directory sequence number 2i + 1
-  std::vector<std::string> parameters;  // columns 1-64 of each parameter record, in order
+  std::vector<Entry> entries;  // entry i has directory sequence number 2i + 1
+  // Columns 1-64 of each parameter record, in order: record i is parameter_text from
+  // parameter_start[i] to parameter_start[i + 1] (one text, so that a large file is not a
+  // million small allocations).
+  std::string parameter_text;
+  std::vector<std::size_t> parameter_start{0};
+
+  std::size_t parameter_count() const { return parameter_start.size() - 1; }
+  std::string_view parameter(std::size_t i) const {
+    return std::string_view(parameter_text)
+        .substr(parameter_start[i], parameter_start[i + 1] - parameter_start[i]);
+  }
 
   // The entry of a directory pointer, or null for a pointer to no entry.
   const Entry* entry(int pointer) const {
@@ -47,6 +58,9 @@ struct IgesFile {
 class FileBuilder {
  public:
   explicit FileBuilder(IgesFile& file) : file_(file) {}
+  // Room for the parameter data of a file of this many bytes, so that it is not copied as it
+  // grows.
+  void reserve(std::uintmax_t file_bytes);
   void add(std::string_view line);
   // Parses the Global section once every record is in.
   void finish();

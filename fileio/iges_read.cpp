@@ -1,4 +1,6 @@
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "core/state.h"
 #include "core/store.h"
@@ -18,6 +20,9 @@ namespace {
 // Every record of the open cdlinfile into file.
 void read_records(iges::IgesFile& file) {
   iges::FileBuilder builder(file);
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(cdl_filename, error);
+  if (!error) builder.reserve(size);
   std::string line;
   while (!mem_full && !cdlinfile.Eof()) {
     cdlinfile.ReadLn(line);

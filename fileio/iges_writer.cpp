@@ -41,21 +41,48 @@ void append_reals(std::string& out, const double* values, int count) {
   }
 }
 
+// A value as it reads back from the file: rounded to the written decimals.
+double as_written(double value) {
+  std::string text;
+  append_real(text, value);
+  return text_to_real(text);
+}
+
+// The end point of an arc of centre (cx, cy) and radius r at angle a (degrees), as written.
+void arc_point(double cx, double cy, double r, double a, double& x, double& y) {
+  x = as_written(cx + r * std::cos(a / kDegPerRad));
+  y = as_written(cy + r * std::sin(a / kDegPerRad));
+}
+
+// The written end point of an arc, settled so that a save of the file's reading writes it
+// again: the reader takes the radius from the centre and start point and the end angle from
+// the end point, and a rounded end point off that radius would otherwise move on every save.
+// The point is replaced by the one such a save would write until it writes itself (a few
+// steps, each within the written precision of the arc).
+void settle_end(double cx, double cy, double sx, double sy, double& ex, double& ey) {
+  cx = as_written(cx);
+  cy = as_written(cy);
+  const double r = distance(cx, cy, sx, sy);
+  for (int step = 0; step < 4; ++step) {
+    double x = 0, y = 0;
+    arc_point(cx, cy, r, get_angle_degrees(cx, cy, ex, ey), x, y);
+    if (x == ex && y == ey) return;
+    ex = x;
+    ey = y;
+  }
+}
+
 // The parameter data of a written element, from its entity type to the closing semicolon.
 void append_parameters(std::string& out, const TElement& e, int type) {
   const double* g = e.values;
   out.clear();
   append_int(out, type);
   if (type == 100) {
-    const double start = g[4] / kDegPerRad;
-    const double end = g[5] / kDegPerRad;
-    const double arc[7] = {g[2],
-                           g[0],
-                           g[1],
-                           g[0] + g[3] * std::cos(start),
-                           g[1] + g[3] * std::sin(start),
-                           g[0] + g[3] * std::cos(end),
-                           g[1] + g[3] * std::sin(end)};
+    double sx = 0, sy = 0, ex = 0, ey = 0;
+    arc_point(g[0], g[1], g[3], g[4], sx, sy);
+    arc_point(g[0], g[1], g[3], g[5], ex, ey);
+    if (sx != ex || sy != ey) settle_end(g[0], g[1], sx, sy, ex, ey);
+    const double arc[7] = {g[2], g[0], g[1], sx, sy, ex, ey};
     append_reals(out, arc, 7);
   } else {
     append_reals(out, g, type == 116 ? 3 : 6);

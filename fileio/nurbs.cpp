@@ -92,11 +92,15 @@ Vec3 nurbs_point(const NurbsCurve& curve, double u) {
   return span_point(curve, k, u);
 }
 
-Vec3 span_point(const NurbsCurve& curve, std::size_t k, double u) {
-  const int p = curve.degree;
+namespace {
+
+// de Boor on homogeneous points (w x, w y, w z, w), so rational curves come out exactly; P is
+// the degree, or 0 for one known only at run time (p).
+template <int P>
+Vec3 de_boor(const NurbsCurve& curve, std::size_t k, double u, int p) {
+  if constexpr (P > 0) p = P;
   const auto& t = curve.knots;
-  // de Boor on homogeneous points (w x, w y, w z, w), so rational curves come out exactly.
-  std::array<std::array<double, 4>, kMaxSplineDegree + 1> d;
+  std::array<std::array<double, 4>, (P > 0 ? P : kMaxSplineDegree) + 1> d;
   for (int j = 0; j <= p; ++j) {
     const std::size_t i = k - p + j;
     const double w = curve.weights.empty() ? 1.0 : curve.weights[i];
@@ -113,6 +117,22 @@ Vec3 span_point(const NurbsCurve& curve, std::size_t k, double u) {
   }
   const auto& h = d[p];
   return {h[0] / h[3], h[1] / h[3], h[2] / h[3]};
+}
+
+}  // namespace
+
+Vec3 span_point(const NurbsCurve& curve, std::size_t k, double u) {
+  // The common degrees with their loops fixed at compile time; the same arithmetic.
+  switch (curve.degree) {
+    case 1:
+      return de_boor<1>(curve, k, u, 1);
+    case 2:
+      return de_boor<2>(curve, k, u, 2);
+    case 3:
+      return de_boor<3>(curve, k, u, 3);
+    default:
+      return de_boor<0>(curve, k, u, curve.degree);
+  }
 }
 
 }  // namespace orvane

@@ -20,11 +20,11 @@ for format in cdl dxf iges tvg; do
   corpus=build-fuzz/corpus/$format
   mkdir -p "$corpus"
   cp "samples/${seeds[$format]}" "$corpus/"
-  # Seeds of other programs' files, and a dictionary of the format's keywords, where there are.
-  [[ -d tests/fuzz/seeds/$format ]] && cp tests/fuzz/seeds/$format/* "$corpus/"
-  dict=()
-  [[ -f tests/fuzz/$format.dict ]] && dict=(-dict="tests/fuzz/$format.dict")
+  # Further seeds (files as other programs write them) and a dictionary of the format's words.
+  if [[ -d tests/fuzz/seeds/$format ]]; then cp tests/fuzz/seeds/$format/* "$corpus/"; fi
+  dictionary=()
+  if [[ -f tests/fuzz/$format.dict ]]; then dictionary=(-dict="tests/fuzz/$format.dict"); fi
   echo "== fuzz_$format for ${seconds}s"
   build-fuzz/fuzz_$format -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -max_len=65536 -print_final_stats=1 "${dict[@]}" "$corpus"
+    -max_len=65536 -print_final_stats=1 "${dictionary[@]}" "$corpus"
 done

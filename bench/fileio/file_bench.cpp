@@ -6,7 +6,6 @@
 // clock and single runs measure the neighbours more than the reader.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <time.h>
 
 #include <algorithm>
 #include <cstdio>
