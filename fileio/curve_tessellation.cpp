@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "fileio/nurbs_span.h"
 
@@ -159,9 +160,23 @@ std::vector<Vec3> tessellate_nurbs(const NurbsCurve& curve, double tol) {
       breaks.push_back(curve.knots[k + 1]);
     }
   }
-  return adaptive_chain([&](std::size_t i, double u) { return span_point(curve, spans[i], u); },
-                        [&](double u) { return nurbs_point(curve, u); }, breaks,
-                        usable_tolerance(tol));
+  if (p > 3) {
+    return adaptive_chain([&](std::size_t i, double u) { return span_point(curve, spans[i], u); },
+                          [&](double u) { return nurbs_point(curve, u); }, breaks,
+                          usable_tolerance(tol));
+  }
+  // Low degrees: each span as its polynomial, made when the chain reaches the span.
+  std::optional<SpanPolynomial> piece;
+  std::size_t piece_index = 0;
+  const auto on_span = [&](std::size_t i, double u) {
+    if (!piece || piece_index != i) {
+      piece.emplace(curve, spans[i], breaks[i], breaks[i + 1]);
+      piece_index = i;
+    }
+    return (*piece)(u);
+  };
+  return adaptive_chain(
+      on_span, [&](double u) { return nurbs_point(curve, u); }, breaks, usable_tolerance(tol));
 }
 
 std::vector<Vec3> tessellate_function(const std::function<Vec3(double)>& f, double t0, double t1,

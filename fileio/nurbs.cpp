@@ -97,7 +97,7 @@ namespace {
 // de Boor on homogeneous points (w x, w y, w z, w), so rational curves come out exactly; P is
 // the degree, or 0 for one known only at run time (p).
 template <int P>
-Vec3 de_boor(const NurbsCurve& curve, std::size_t k, double u, int p) {
+Homogeneous de_boor(const NurbsCurve& curve, std::size_t k, double u, int p) {
   if constexpr (P > 0) p = P;
   const auto& t = curve.knots;
   std::array<std::array<double, 4>, (P > 0 ? P : kMaxSplineDegree) + 1> d;
@@ -115,13 +115,12 @@ Vec3 de_boor(const NurbsCurve& curve, std::size_t k, double u, int p) {
         d[j][c] = (1 - a) * d[j - 1][c] + a * d[j][c];
     }
   }
-  const auto& h = d[p];
-  return {h[0] / h[3], h[1] / h[3], h[2] / h[3]};
+  return d[p];
 }
 
 }  // namespace
 
-Vec3 span_point(const NurbsCurve& curve, std::size_t k, double u) {
+Homogeneous span_homogeneous(const NurbsCurve& curve, std::size_t k, double u) {
   // The common degrees with their loops fixed at compile time; the same arithmetic.
   switch (curve.degree) {
     case 1:
@@ -133,6 +132,40 @@ Vec3 span_point(const NurbsCurve& curve, std::size_t k, double u) {
     default:
       return de_boor<0>(curve, k, u, curve.degree);
   }
+}
+
+Vec3 span_point(const NurbsCurve& curve, std::size_t k, double u) {
+  const Homogeneous h = span_homogeneous(curve, k, u);
+  return {h[0] / h[3], h[1] / h[3], h[2] / h[3]};
+}
+
+}  // namespace orvane
+
+namespace orvane {
+
+SpanPolynomial::SpanPolynomial(const NurbsCurve& curve, std::size_t k, double a, double b)
+    : p_(curve.degree), a_(a), scale_(curve.degree / (b - a)) {
+  Homogeneous f[4];
+  for (int j = 0; j <= p_; ++j)
+    f[j] = span_homogeneous(curve, k, a + (b - a) * j / p_);
+  // Forward differences at x = 0, each divided by j! for the Newton form.
+  const double factorial[4] = {1, 1, 2, 6};
+  for (int j = 0; j <= p_; ++j) {
+    for (int i = p_; i > j; --i)
+      for (int c = 0; c < 4; ++c)
+        f[i][c] -= f[i - 1][c];
+    for (int c = 0; c < 4; ++c)
+      d_[j][c] = f[j][c] / factorial[j];
+  }
+}
+
+Vec3 SpanPolynomial::operator()(double u) const {
+  const double x = (u - a_) * scale_;
+  Homogeneous h = d_[p_];
+  for (int j = p_ - 1; j >= 0; --j)
+    for (int c = 0; c < 4; ++c)
+      h[c] = d_[j][c] + (x - j) * h[c];
+  return {h[0] / h[3], h[1] / h[3], h[2] / h[3]};
 }
 
 }  // namespace orvane
