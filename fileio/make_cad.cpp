@@ -87,7 +87,8 @@ int make_cad(const std::string& name) {
   const LongLineCount long_lines;
   const TypeCounts before = merge_cad ? count_types() : TypeCounts{};
   const int result = read_file_of_type(name);
-  const bool read = cad_type == 1 ? result == 0 : result == -1;
+  // DXF and IGES give -1 for a read file; CDL and TVG give 0.
+  const bool read = cad_type == 2 || cad_type == 3 ? result == -1 : result == 0;
   if (!read) return result;
   // Only DXF files name their layers; a drawing read from another kind has no names.
   if (!merge_cad && cad_type != 2) layer_name.fill(std::string());
