@@ -88,6 +88,10 @@ QByteArray metafile(Canvas& canvas, int kind, int width, int height) {
   svg.setDescription(QString());
   {
     QtCanvas target(&svg);
+    // The background first, so that marks drawn in the background's opposite stay visible
+    // wherever the picture is pasted. One pixel more each way, as the rectangle leaves out its
+    // right and bottom edges.
+    clear_screen(target, width + 1, height + 1);
     const MetafileScope routing(target);
     if (kind == 0 || kind == 1) plot_elements(canvas, current_plot_window, kind + 1);
   }  // ending the painting completes the document

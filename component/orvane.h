@@ -9,6 +9,7 @@
 #include "component/mouse_types.h"
 #include "component/orvane_canvas.h"
 #include "core/records.h"
+#include "fileio/file_result.h"
 
 class QImage;
 
@@ -170,9 +171,23 @@ class TOrvane : public QWidget {
 
   // Drawing files in the format CadType names. Loading replaces the drawing and fits every
   // window to it, without redrawing; merging adds to it and leaves every window as it was.
-  void LoadFromFile(const std::string& file_name);
-  void MergeFile(const std::string& file_name);
-  void SaveToFile(const std::string& file_name);
+  //
+  // Each returns true when it succeeded. On failure it returns false and LastFileError() says
+  // why in a sentence that names the file, ready to show to the user (like QFile::errorString);
+  // LastFileResult() gives the same with the kind of failure and the I/O code. A file that
+  // cannot be opened or read, or that holds no record of the format at all, leaves the drawing,
+  // every window and FileName() exactly as they were; an empty file loads an empty drawing.
+  // While a load runs the old drawing is kept, so it needs memory for both. None of them throws
+  // for a file that fails.
+  bool LoadFromFile(const std::string& file_name);
+  bool MergeFile(const std::string& file_name);
+  bool SaveToFile(const std::string& file_name);
+  // Empty after a LoadFromFile, MergeFile or SaveToFile that succeeded.
+  std::string LastFileError() const;
+  const FileResult& LastFileResult() const { return file_result_; }
+  // The file of the drawing on screen: the one last loaded or saved, whatever its format ("" for
+  // a drawing never loaded or saved). A merge does not change it. Printing uses it as title.
+  std::string FileName() const;
   // What the last load or merge made (elements by type) and left out (entity kinds with counts
   // and why), and the same as one short line of text.
   const LoadReport& GetLoadReport() const;
@@ -193,8 +208,8 @@ class TOrvane : public QWidget {
   void SaveBMP(const std::string& file_name);
   void SaveGIF(const std::string& file_name);
   void SaveJPEG(const std::string& file_name);
-  // The clipboard: the visible drawing as an SVG picture (image/svg+xml) of the widget's size,
-  // or the picture on the widget as a bitmap.
+  // The clipboard: the visible drawing as an SVG picture (image/svg+xml) of the widget's size
+  // on the background colour, or the picture on the widget as a bitmap.
   void WmfToClipboard();
   void BmpToClipboard();
 
@@ -260,6 +275,7 @@ class TOrvane : public QWidget {
   PaintBoxCanvas canvas_;
   bool needs_paint_ = true;  // the next paint event runs Paint, not only a copy of the image
   int wheel_rest_ = 0;       // wheel movement short of one notch
+  FileResult file_result_;   // of the last load, merge or save
 };
 
 }  // namespace orvane

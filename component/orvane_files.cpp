@@ -1,38 +1,41 @@
 // Loading, merging and saving the drawing through the file readers and writers.
-#include "component/flag_scope.h"
 #include "component/orvane.h"
 #include "component/orvane_element_table.h"
 #include "core/state.h"
-#include "core/zoom.h"
-#include "fileio/make_cad.h"
-#include "fileio/save_cad.h"
+#include "core/view_fit.h"
+#include "fileio/file_result.h"
 
 namespace orvane {
 
-// The readers' results are not looked at; an exception leaves the windows as they were.
-void TOrvane::LoadFromFile(const std::string& file_name) {
+// A failed load leaves the drawing as it was, so the windows are refitted only after a success.
+bool TOrvane::LoadFromFile(const std::string& file_name) {
   merge_cad = false;
-  const int window = current_plot_window;
   ensure_element_table();
-  make_cad(file_name);
-  // The second pass measures the extents at the scale the first one chose.
-  for (int w = kFirstView; w <= kLastView; ++w) {
-    current_plot_window = w;
-    set_scale(0, width(), height());
-    set_scale(0, width(), height());
-  }
-  current_plot_window = window;
+  file_result_ = load_drawing(file_name);
+  if (!file_result_.ok()) return false;
+  fit_all_windows(width(), height());
+  return true;
 }
 
-void TOrvane::MergeFile(const std::string& file_name) {
+bool TOrvane::MergeFile(const std::string& file_name) {
   ensure_element_table();
-  const FlagScope merging(merge_cad);
-  make_cad(file_name);
+  merge_cad = true;
+  file_result_ = load_drawing(file_name);  // clears merge_cad
+  return file_result_.ok();
 }
 
-void TOrvane::SaveToFile(const std::string& file_name) {
+bool TOrvane::SaveToFile(const std::string& file_name) {
   ensure_element_table();
-  save_cad(file_name);
+  file_result_ = save_drawing(file_name);
+  return file_result_.ok();
+}
+
+std::string TOrvane::LastFileError() const {
+  return file_result_.message;
+}
+
+std::string TOrvane::FileName() const {
+  return cdl_filename;
 }
 
 }  // namespace orvane

@@ -4,6 +4,7 @@
 #include "component/orvane.h"
 #include "core/projection.h"
 #include "core/state.h"
+#include "core/view_fit.h"
 #include "core/zoom.h"
 
 namespace orvane {
@@ -22,9 +23,9 @@ bool current_window(int& w) {
 
 }  // namespace
 
+// The whole drawing as the current window shows it.
 void TOrvane::ZoomAll() {
-  set_scale(0, width(), height());
-  set_scale(0, width(), height());
+  fit_window(current_plot_window, width(), height());
   Redraw();
   set_onzoom();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/colors.h"
+#include "core/drawing.h"
 #include "core/group.h"
 #include "core/helpers.h"
 #include "core/projection.h"
@@ -11,4 +12,5 @@
 #include "core/state.h"
 #include "core/store.h"
 #include "core/transforms.h"
+#include "core/view_fit.h"
 #include "core/zoom.h"

@@ -96,7 +96,11 @@ void TForm1::build_draw_menu() {
 
 void TForm1::LoadCad(const QString& file_name) {
   Orvane1->SetCadType(cad_type_for(file_name));
-  Orvane1->LoadFromFile(file_name.toStdString());
+  // A load that fails keeps the drawing on screen; the user is told why.
+  if (!Orvane1->LoadFromFile(file_name.toStdString())) {
+    ui_.show_error(this, QString::fromStdString(Orvane1->LastFileError()));
+    return;
+  }
   Orvane1->ZoomAll();
   show_load_report();
 }
@@ -113,7 +117,8 @@ void TForm1::save_cad() {
   const QString name = ui_.save_file(this, {"Save As", kCadFilter, 1, kCadExt});
   if (name.isEmpty()) return;
   Orvane1->SetCadType(cad_type_for_saving(name));
-  Orvane1->SaveToFile(name.toStdString());
+  if (!Orvane1->SaveToFile(name.toStdString()))
+    ui_.show_error(this, QString::fromStdString(Orvane1->LastFileError()));
 }
 
 void TForm1::save_image(int filter_index, const QString& default_ext,

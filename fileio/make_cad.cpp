@@ -91,7 +91,8 @@ int make_cad(const std::string& name) {
   const bool units = metric_machine;
   if (!merge_cad) metric_machine = false;
   const int result = read_file_of_type(name);
-  const bool read = cad_type == 1 ? result == 0 : result == -1;
+  // DXF and IGES give -1 for a read file; CDL and TVG give 0.
+  const bool read = cad_type == 2 || cad_type == 3 ? result == -1 : result == 0;
   if (!read) {
     metric_machine = units;
     return result;

@@ -307,7 +307,32 @@ void AtomicTextWriter::Fail(int err) {
   failed_ = true;
 }
 
-bool AtomicTextWriter::Open(const std::string& name) {
+namespace {
+
+std::string& last_writer_error() {
+  static std::string error;
+  return error;
+}
+
+}  // namespace
+
+const std::string& AtomicTextWriter::LastError() {
+  return last_writer_error();
+}
+
+bool AtomicTextWriter::Open(const std::string& target) {
+  const bool ok = OpenTarget(target);
+  last_writer_error() = error_;
+  return ok;
+}
+
+bool AtomicTextWriter::Commit() {
+  const bool ok = CommitFile();
+  last_writer_error() = error_;
+  return ok;
+}
+
+bool AtomicTextWriter::OpenTarget(const std::string& name) {
   if (fd_ >= 0) {
     error_ = "a file is already being written";
     return false;
@@ -402,7 +427,7 @@ void AtomicTextWriter::Flush() {
   buffer_.clear();
 }
 
-bool AtomicTextWriter::Commit() {
+bool AtomicTextWriter::CommitFile() {
   if (fd_ < 0) {
     error_ = "no file is being written";
     return false;

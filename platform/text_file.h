@@ -118,8 +118,13 @@ class AtomicTextWriter {
   bool Commit();
   // Why the last Open or Commit failed, in words; empty after a success.
   const std::string& Error() const { return error_; }
+  // The same of the last Open or Commit of any writer in the program, so that the caller of a
+  // routine that writes through a writer of its own can still say why the file was not written.
+  static const std::string& LastError();
 
  private:
+  bool OpenTarget(const std::string& target);
+  bool CommitFile();
   void Flush();
   void Discard();
   void Fail(int err);

@@ -56,8 +56,11 @@ int count(const QImage& image, const std::function<bool(QRgb)>& counted) {
   return n;
 }
 
-int painted(const QImage& image) {
-  return count(image, [](QRgb c) { return qAlpha(c) != 0; });
+// Pixels drawn over the background (black unless a test sets another).
+int painted(const QImage& image, QRgb background = qRgb(0, 0, 0)) {
+  return count(image, [background](QRgb c) {
+    return qAlpha(c) != 0 && (c & 0xFFFFFF) != (background & 0xFFFFFF);
+  });
 }
 
 // Pixels of rows y - 1..y + 1 that are clearly green (or red).
@@ -265,7 +268,22 @@ TEST_F(ImageExport, SvgShowsTheVisibleDrawingAloneAtTheWidgetsSize) {
   const QImage picture = clipboard_svg();
   ASSERT_EQ(picture.size(), QSize(200, 100));
   EXPECT_GT(in_rows(picture, 50, true), 90);
-  EXPECT_EQ(painted(picture), painted(picture.copy(0, 49, 200, 3)));  // no background
+  EXPECT_EQ(painted(picture), painted(picture.copy(0, 49, 200, 3)));  // nothing else drawn
+}
+
+TEST_F(ImageExport, SvgCarriesTheBackgroundColour) {
+  widget->SetBackgroundColor(0xFFFFFF);
+  widget->MakeLine(-10, 0, 0, 10, 0, 0);  // row 50
+  widget->WmfToClipboard();
+  const QImage picture = clipboard_svg();
+  // The line, green over white, along rows 49 and 50.
+  EXPECT_GT(count(picture.copy(0, 49, 200, 2),
+                  [](QRgb c) { return qGreen(c) > 200 && qRed(c) < 160 && qBlue(c) < 160; }),
+            90);
+  // Away from the line every pixel is opaque white, to the last row and column.
+  const auto white = [](QRgb c) { return qAlpha(c) == 255 && (c & 0xFFFFFF) == 0xFFFFFF; };
+  EXPECT_EQ(count(picture.copy(0, 0, 200, 45), white), 200 * 45);
+  EXPECT_EQ(count(picture.copy(0, 55, 200, 45), white), 200 * 45);
 }
 
 TEST_F(ImageExport, SvgHoldsOnlyTheAxesWhenEveryLayerIsHiddenAndNothingWithoutThem) {

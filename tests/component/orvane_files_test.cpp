@@ -25,9 +25,9 @@ std::string text_of(const std::string& file) {
   return s.str();
 }
 
-// Extents x -10..10, y -5..5. Window 1 starts at 5 pixels per unit, the others at the start-up
-// scale of 1 with origin (10, 10): both first passes differ, both second passes end with the
-// larger span at 90 pixels, a height of 10 * 100 / 90 in every window.
+// A line from (-10, -5, 0) to (10, 5, 0) in a 200 x 100 widget: each window fits its larger
+// span to 90 pixels, a height of span * 50 / 90. The top window spans 20 (x), the front 20 (x),
+// the side 10 (y); the isometric one spans 2 * (10 * 0.939693 + 5 * 0.342020) across.
 TEST_F(OrvaneFiles, LoadFitsEveryWindowToTheDrawingAndKeepsTheCurrentOne) {
   widget->MakeLine(-10, -5, 0, 10, 5, 0);
   widget->SetCadType(1);
@@ -39,8 +39,9 @@ TEST_F(OrvaneFiles, LoadFitsEveryWindowToTheDrawingAndKeepsTheCurrentOne) {
 
   widget->LoadFromFile(path("a.cdl"));
   EXPECT_EQ(current_plot_window, 2);
+  const double spans[] = {20, 20, 10, 2 * (10 * 0.9396926 + 5 * 0.3420201)};
   for (int w = 1; w <= 4; ++w)
-    EXPECT_NEAR(view_height[w], 100.0 / 9, 1e-9) << "window " << w;
+    EXPECT_NEAR(view_height[w], spans[w - 1] * 50 / 90, 1e-6) << "window " << w;
   EXPECT_EQ(zooms, 0);
   int lines = 0;
   for (int n = 1; n <= widget->GetLastElement(); ++n) {

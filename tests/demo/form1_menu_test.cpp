@@ -237,3 +237,38 @@ TEST_F(Form1Test, LoadCadShowsWhatTheLoadMadeUnderTheDrawing) {
   EXPECT_EQ(form->Label1->toolTip(), parts.join(", "));
   EXPECT_TRUE(form->Label1->text().startsWith(parts[0])) << form->Label1->text().toStdString();
 }
+
+// File commands that fail are shown in a message box naming the file, and a failed load keeps
+// the drawing on screen.
+TEST_F(Form1Test, EveryFailedFileCommandIsShownAndALoadKeepsTheDrawing) {
+  orvane1->MakeLine(0, 0, 0, 10, 5, 0);
+  QTemporaryDir dir;
+  const QString missing_folder = dir.filePath("no-such-folder/out.cdl");
+  ui.files = {missing_folder};
+  form->SaveCAD1->trigger();
+  ASSERT_EQ(ui.errors.size(), 1u);
+  EXPECT_EQ(ui.errors[0],
+            "Cannot save the drawing to \"" + missing_folder + "\": No such file or directory.");
+
+  const QString missing = dir.filePath("missing.dxf");
+  const QString junk = dir.filePath("junk.igs");
+  {
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, '\x01'));
+  }
+  const int last = orvane1->GetLastElement();
+  ui.files = {missing, junk, dir.path()};
+  form->LoadCAD1->trigger();
+  form->LoadCAD1->trigger();
+  form->LoadCAD1->trigger();
+  ASSERT_EQ(ui.errors.size(), 4u);
+  EXPECT_EQ(ui.errors[1], "Cannot open \"" + missing +
+                              "\": the file does not exist. The drawing was not changed.");
+  EXPECT_EQ(ui.errors[2],
+            "\"" + junk + "\" is not an IGES drawing file. The drawing was not changed.");
+  EXPECT_TRUE(ui.errors[3].startsWith("Cannot open \"" + dir.path() + "\""))
+      << ui.errors[3].toStdString();
+  EXPECT_EQ(orvane1->GetLastElement(), last);
+  EXPECT_EQ(count(kLine), 1);
+}
