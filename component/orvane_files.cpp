@@ -20,6 +20,7 @@ void TOrvane::LoadFromFile(const std::string& file_name) {
     current_plot_window = w;
     set_scale(0, width(), height());
     set_scale(0, width(), height());
+    fit_before_show(w);
   }
   current_plot_window = window;
 }
