@@ -85,7 +85,12 @@ void TOrvane::paintEvent(QPaintEvent* event) {
     canvas_.set_quiet(false);
   }
   QPainter p(this);
-  p.drawImage(event->rect(), canvas_.image(), event->rect());
+  const QImage& image = canvas_.image();
+  const QRect r = event->rect();
+  // The image holds device pixels: the source rectangle is the exposed one times the ratio.
+  const qreal ratio = image.devicePixelRatio();
+  p.drawImage(QPointF(r.topLeft()), image,
+              QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
 }
 
 void TOrvane::resizeEvent(QResizeEvent* event) {
