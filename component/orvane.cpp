@@ -30,6 +30,9 @@ TOrvane::TOrvane(QWidget* parent) : QWidget(parent), canvas_(*this) {
   setMouseTracking(true);
   // Every paint covers the whole widget with the image.
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // A click gives the widget the keyboard (arrows, + and -, Home, Escape); so does Tab.
+  setFocusPolicy(Qt::StrongFocus);
+  register_property_types();
 }
 
 TOrvane::~TOrvane() {
@@ -40,17 +43,22 @@ TOrvane::~TOrvane() {
 void TOrvane::set_onpick(int element_number, const TDPoint& near_end, const TDPoint& far_end,
                          const TDPoint& mid, const TDPoint& closest) {
   if (OnPick) OnPick(this, element_number, near_end, far_end, mid, closest);
+  emit picked(element_number, near_end, far_end, mid, closest);
 }
 
 void TOrvane::set_onzoom() {
-  if (!OnZoom) return;
   const int w = current_plot_window;
   if (!is_view_number(w)) return;
-  OnZoom(this, view_height[w], screen_center_x[w], screen_center_y[w]);
+  // The handler may change the view: the signal reports what the event reported.
+  const double size = view_height[w], center_x = screen_center_x[w], center_y = screen_center_y[w];
+  if (OnZoom) OnZoom(this, size, center_x, center_y);
+  emit zoomed(size, center_x, center_y);
 }
 
 void TOrvane::set_onchangeview() {
-  if (OnChangeView) OnChangeView(this, view_of_window(current_plot_window));
+  const TDView v = view_of_window(current_plot_window);
+  if (OnChangeView) OnChangeView(this, v);
+  emit viewChanged(v);
 }
 
 TDView TOrvane::GetView() const {
@@ -60,6 +68,7 @@ TDView TOrvane::GetView() const {
 void TOrvane::Paint() {
   Redraw();
   if (OnPaint) OnPaint(this);
+  emit painted();
 }
 
 void TOrvane::Repaint() {
@@ -76,16 +85,24 @@ void TOrvane::paintEvent(QPaintEvent* event) {
     canvas_.set_quiet(false);
   }
   QPainter p(this);
-  p.drawImage(event->rect(), canvas_.image(), event->rect());
+  const QImage& image = canvas_.image();
+  const QRect r = event->rect();
+  // The image holds device pixels: the source rectangle is the exposed one times the ratio.
+  const qreal ratio = image.devicePixelRatio();
+  p.drawImage(QPointF(r.topLeft()), image,
+              QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
 }
 
 void TOrvane::resizeEvent(QResizeEvent* event) {
   needs_paint_ = true;
+  // A hidden widget's size is not yet the one it will be shown at; the show brings it in.
+  if (isVisible()) fit_to_size();
   QWidget::resizeEvent(event);
 }
 
 void TOrvane::showEvent(QShowEvent* event) {
   needs_paint_ = true;
+  fit_to_size();
   QWidget::showEvent(event);
 }
 

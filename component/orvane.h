@@ -2,7 +2,10 @@
 // on the one drawing-wide state of the core, so all instances show and edit the same drawing.
 #pragma once
 
+#include <QColor>
+#include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <string>
 
@@ -32,19 +35,58 @@ using TMouseMoveEvent = std::function<void(TOrvane* sender, TShiftState shift, i
 
 class TOrvane : public QWidget {
   Q_OBJECT
-  Q_PROPERTY(uint Color READ GetBackgroundColor WRITE SetBackgroundColor)
-  Q_PROPERTY(uint DrawColor READ GetCurrentColor WRITE SetCurrentColor)
-  Q_PROPERTY(orvane::TDView View READ GetView WRITE SetView)
-  Q_PROPERTY(orvane::TPenMode DrawMode READ GetDrawMode WRITE SetDrawMode)
+  Q_PROPERTY(QColor Color READ color WRITE setColor)
+  Q_PROPERTY(QColor DrawColor READ drawColor WRITE setDrawColor)
+  Q_PROPERTY(View View READ view WRITE setView)
+  Q_PROPERTY(DrawMode DrawMode READ drawMode WRITE setDrawMode)
   Q_PROPERTY(int LineType READ GetLineType WRITE SetLineType)
-  Q_PROPERTY(orvane::TDFilter PickFilter READ GetPickFilter WRITE SetPickFilter)
+  Q_PROPERTY(PickFilter PickFilter READ pickFilter WRITE setPickFilter)
   Q_PROPERTY(int CurrentLayer READ GetCurrentLayer WRITE SetCurrentLayer)
-  Q_PROPERTY(int CadType READ GetCadType WRITE SetCadType)
-  Q_PROPERTY(orvane::TDUnits Units READ GetUnits WRITE SetUnits)
+  Q_PROPERTY(int CadType READ cadType WRITE SetCadType)
+  Q_PROPERTY(Units Units READ units WRITE setUnits)
   Q_PROPERTY(bool MousePan READ GetMousePan WRITE SetMousePan)
   Q_PROPERTY(bool PrintMonochrome READ GetPrintMonochrome WRITE SetPrintMonochrome)
-  Q_PROPERTY(std::string Version READ GetVersion WRITE SetVersion)
+  Q_PROPERTY(QString Version READ version WRITE setVersion)
   Q_PROPERTY(double ChordTolerance READ GetChordTolerance WRITE SetChordTolerance)
+  Q_PROPERTY(Qt::MouseButton RotateButton READ GetRotateButton WRITE SetRotateButton)
+  Q_PROPERTY(Qt::KeyboardModifiers RotateModifiers READ GetRotateModifiers WRITE SetRotateModifiers)
+
+ public:
+  // The enumerations of the properties as Qt lists them (Designer shows their names); each
+  // value is the drawing core's value of the same name.
+  enum class View : uint8_t { vTOP = orvane::vTOP, vFRONT, vSIDE, vISO };
+  Q_ENUM(View)
+  enum class PickFilter : uint8_t {
+    fAll = orvane::fAll,
+    fPoints,
+    fLines,
+    fArcs,
+    fPointLine,
+    fPointArc,
+    fLineArc
+  };
+  Q_ENUM(PickFilter)
+  enum class Units : uint8_t { uINCH = orvane::uINCH, uMM };
+  Q_ENUM(Units)
+  enum class DrawMode : uint8_t {
+    pmBlack = orvane::pmBlack,
+    pmWhite,
+    pmNop,
+    pmNot,
+    pmCopy,
+    pmNotCopy,
+    pmMergePenNot,
+    pmMaskPenNot,
+    pmMergeNotPen,
+    pmMaskNotPen,
+    pmMerge,
+    pmNotMerge,
+    pmMask,
+    pmNotMask,
+    pmXor,
+    pmNotXor
+  };
+  Q_ENUM(DrawMode)
 
  public:
   explicit TOrvane(QWidget* parent = nullptr);
@@ -85,6 +127,33 @@ class TOrvane : public QWidget {
   void SetPickFilter(TDFilter value);
   std::string GetVersion() const;
   void SetVersion(const std::string& value);
+
+  // The same properties in Qt's types, as the Qt properties read and write them. Colours are
+  // opaque RGB (an invalid colour is ignored); CadType reads 1 while the drawing-wide value is
+  // outside 1..4, as the file routines then read CDL.
+  QColor color() const;
+  void setColor(const QColor& value);
+  QColor drawColor() const;
+  void setDrawColor(const QColor& value);
+  View view() const;
+  void setView(View value);
+  DrawMode drawMode() const;
+  void setDrawMode(DrawMode value);
+  PickFilter pickFilter() const;
+  void setPickFilter(PickFilter value);
+  Units units() const;
+  void setUnits(Units value);
+  int cadType() const;
+  QString version() const;
+  void setVersion(const QString& value);
+
+  // The rotate gesture: a drag with exactly this button and these keys held (Alt + left unless
+  // set). A drag with the middle button and Shift rotates as well. NoButton turns the gesture
+  // off; only the left, right and middle buttons are taken.
+  Qt::MouseButton GetRotateButton() const { return rotate_button_; }
+  void SetRotateButton(Qt::MouseButton value);
+  Qt::KeyboardModifiers GetRotateModifiers() const { return rotate_modifiers_; }
+  void SetRotateModifiers(Qt::KeyboardModifiers value);
 
   // Making elements stores them without drawing; each returns the element's number, 0 when the
   // element was refused.
@@ -245,6 +314,21 @@ class TOrvane : public QWidget {
   void Pick();
   void Pick(bool value);
 
+ signals:
+  // Each is emitted right after the event of the same meaning, with the event's arguments
+  // (QObject::sender() gives the widget).
+  void picked(int element_number, const orvane::TDPoint& near_end, const orvane::TDPoint& far_end,
+              const orvane::TDPoint& mid, const orvane::TDPoint& closest);
+  void zoomed(double size, double center_x, double center_y);
+  void viewChanged(orvane::TDView new_view);
+  void painted();
+  void mouseDown(orvane::TMouseButton button, orvane::TShiftState shift, int x, int y);
+  void mouseMove(orvane::TShiftState shift, int x, int y);
+  void mouseUp(orvane::TMouseButton button, orvane::TShiftState shift, int x, int y);
+  // Escape ended a pending pick or a drag, or asked the application to drop a zoom window it is
+  // tracking.
+  void cancelled();
+
  protected:
   // The mouse operations: the widget's own handling, then the application's handler.
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
@@ -265,17 +349,46 @@ class TOrvane : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void pan_by_mouse(int x, int y);
   void rotate_by_mouse(int x, int y);
   void finish_pick(int x, int y);
   void quick_frame();
+  // Lets QVariant convert between the core's enumerations and the Qt ones above.
+  static void register_property_types();
+  bool is_rotate_gesture(TShiftState s) const;
+  // A fit (LoadFromFile, ZoomAll) made before the widget was shown is made again for the size
+  // it is shown at; any other zoom or pan of that window drops it.
+  void fit_before_show(int window);
+  void drop_fit(int window);
+  // Brings every window to the widget's size: pending fits are made, and otherwise the model
+  // point at the centre stays at the centre with the scale kept (the first time, the view's
+  // height is kept instead, since the scale was set for a size that was never shown).
+  void fit_to_size();
+  void remember_drag_start();
+  void cancel();
 
   PaintBoxCanvas canvas_;
   bool needs_paint_ = true;  // the next paint event runs Paint, not only a copy of the image
   int wheel_rest_ = 0;       // wheel movement short of one notch
+<<<<<<< HEAD
   FileResult file_result_;   // of the last load, merge or save
+=======
+  Qt::MouseButton rotate_button_ = Qt::LeftButton;
+  Qt::KeyboardModifiers rotate_modifiers_ = Qt::AltModifier;
+  std::array<bool, 5> fit_pending_{};  // by window number
+  std::array<QSize, 5> fit_size_{};    // the size each pending fit was made for
+  QSize laid_out_size_;                // the size the windows were last brought to
+  bool drag_cancelled_ = false;        // Escape ended the drag: moves until the release are idle
+  struct DragStart {
+    int window = 0;
+    double center_x = 0, center_y = 0;
+    double view_x = 0, view_y = 0, view_z = 0;
+    double old_view_x = 0, old_view_y = 0, old_view_z = 0;
+  } drag_start_;
+>>>>>>> widget
 };
 
 }  // namespace orvane

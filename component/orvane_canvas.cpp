@@ -1,5 +1,6 @@
 #include "component/orvane_canvas.h"
 
+#include <QtMath>
 #include <algorithm>
 
 #include "core/state.h"
@@ -19,11 +20,21 @@ PaintBoxCanvas::PaintBoxCanvas(QWidget& owner) : owner_(owner) {}
 
 PaintBoxCanvas::~PaintBoxCanvas() = default;
 
+// A widget of no size still gets one pixel, so that drawing always has a target. The image has
+// the screen's device pixels, so that one-pixel lines stay one device pixel wide; drawing on it
+// is in the widget's own (logical) pixels.
+QSize PaintBoxCanvas::device_size() const {
+  const qreal ratio = owner_.devicePixelRatioF();
+  return QSize(std::max(qCeil(owner_.width() * ratio), 1),
+               std::max(qCeil(owner_.height() * ratio), 1));
+}
+
 void PaintBoxCanvas::fit_image() {
-  // A widget of no size still gets one pixel, so that drawing always has a target.
-  const QSize size(std::max(owner_.width(), 1), std::max(owner_.height(), 1));
-  if (image_.size() == size) return;
+  const QSize size = device_size();
+  const qreal ratio = owner_.devicePixelRatioF();
+  if (image_.size() == size && image_.devicePixelRatio() == ratio) return;
   image_ = QImage(size, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
   image_.fill(rgb_of(plot_background));
 }
 
@@ -41,8 +52,8 @@ void PaintBoxCanvas::restore_pen(QtCanvas& c) const {
 QtCanvas& PaintBoxCanvas::open() {
   // A widget resized while painting was open (a hidden one gets no resize event) draws on a new
   // image of its new size, not on the old one that the next image() would throw away.
-  if (painter_ && (image_.width() != std::max(owner_.width(), 1) ||
-                   image_.height() != std::max(owner_.height(), 1))) {
+  if (painter_ &&
+      (image_.size() != device_size() || image_.devicePixelRatio() != owner_.devicePixelRatioF())) {
     close();
   }
   if (!painter_) {
@@ -125,7 +136,13 @@ void PaintBoxCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sr
 QImage PaintBoxCanvas::source_pixels(const QRect& r) {
   if (painter_) return painter_->source_pixels(r);
   fit_image();
-  return image_.copy(r);
+  if (image_.devicePixelRatio() == 1) return image_.copy(r);
+  // r is in logical pixels: its device pixels, marked with the ratio.
+  const qreal ratio = image_.devicePixelRatio();
+  QImage part =
+      image_.copy(QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio).toRect());
+  part.setDevicePixelRatio(ratio);
+  return part;
 }
 
 }  // namespace orvane

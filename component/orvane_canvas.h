@@ -54,6 +54,7 @@ class PaintBoxCanvas : public Canvas, public PixelSource {
 
  private:
   QtCanvas& open();
+  QSize device_size() const;
   void fit_image();
   void restore_pen(QtCanvas& c) const;
 

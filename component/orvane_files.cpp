@@ -14,6 +14,8 @@ bool TOrvane::LoadFromFile(const std::string& file_name) {
   file_result_ = load_drawing(file_name);
   if (!file_result_.ok()) return false;
   fit_all_windows(width(), height());
+  for (int w = kFirstView; w <= kLastView; ++w)
+    fit_before_show(w);
   return true;
 }
 

@@ -53,11 +53,14 @@ bool is_pan_gesture(TShiftState s) {
   return (s == TShiftState{ssMiddle} && mouse_pan) || s == TShiftState{ssCtrl, ssLeft};
 }
 
-bool is_rotate_gesture(TShiftState s) {
-  return s == TShiftState{ssAlt, ssLeft};
-}
-
 }  // namespace
+
+// The rotate setting's button and keys exactly, or the middle button with Shift (for desktops
+// whose window manager takes Alt + drag for itself).
+bool TOrvane::is_rotate_gesture(TShiftState s) const {
+  if (s == TShiftState{ssShift, ssMiddle}) return true;
+  return rotate_button_ != Qt::NoButton && s == shift_state(rotate_modifiers_, rotate_button_);
+}
 
 void TOrvane::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   pan_flag = false;
@@ -65,11 +68,15 @@ void TOrvane::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   global_int2 = y;
   begin_point = {x, y};
   end_point = {x, y};
+  remember_drag_start();
   if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+  emit mouseDown(button, shift, x, y);
 }
 
 void TOrvane::MouseMove(TShiftState shift, int x, int y) {
-  if (is_pan_gesture(shift)) {
+  if (drag_cancelled_) {
+    pan_flag = false;
+  } else if (is_pan_gesture(shift)) {
     pan_by_mouse(x, y);
   } else if (is_rotate_gesture(shift)) {
     rotate_by_mouse(x, y);
@@ -77,6 +84,7 @@ void TOrvane::MouseMove(TShiftState shift, int x, int y) {
     pan_flag = false;
   }
   if (OnMouseMove) OnMouseMove(this, shift, x, y);
+  emit mouseMove(shift, x, y);
 }
 
 void TOrvane::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -91,6 +99,7 @@ void TOrvane::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     plot_elements(canvas_, current_plot_window, kVisibleLayers);
   }
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+  emit mouseUp(button, shift, x, y);
 }
 
 // The picture follows the pointer: the centre moves against the pointer's travel.

@@ -26,29 +26,34 @@ bool current_window(int& w) {
 // The whole drawing as the current window shows it.
 void TOrvane::ZoomAll() {
   fit_window(current_plot_window, width(), height());
+  fit_before_show(current_plot_window);
   Redraw();
   set_onzoom();
 }
 
 void TOrvane::ZoomDouble() {
+  drop_fit(current_plot_window);
   set_scale(4, width(), height());
   Redraw();
   set_onzoom();
 }
 
 void TOrvane::ZoomHalf() {
+  drop_fit(current_plot_window);
   set_scale(3, width(), height());
   Redraw();
   set_onzoom();
 }
 
 void TOrvane::ZoomLast() {
+  drop_fit(current_plot_window);
   set_scale(2, width(), height());
   Redraw();
   set_onzoom();
 }
 
 void TOrvane::ZoomWindow(int x1, int y1, int x2, int y2) {
+  drop_fit(current_plot_window);
   graphics_get_scale(current_plot_window, width(), height(), x1, y1, x2, y2);
   Redraw();
   set_onzoom();
@@ -59,6 +64,7 @@ void TOrvane::ZoomWindow(int x1, int y1, int x2, int y2) {
 void TOrvane::ZoomAt(int x, int y, int notches) {
   int w;
   if (notches == 0 || !current_window(w)) return;
+  drop_fit(w);
   const double u = (x - x_plot_origin[w]) / xscale[w];
   const double v = (y - y_plot_origin[w]) / yscale[w];
   notches = std::clamp(notches, -kMaxNotches, kMaxNotches);
@@ -79,6 +85,7 @@ void TOrvane::ZoomAt(int x, int y, int notches) {
 void TOrvane::Pan(double dx, double dy) {
   int w;
   if (!current_window(w)) return;
+  drop_fit(w);
   screen_center_x[w] += dx;
   screen_center_y[w] += dy;
   set_scale(-1, width(), height());
@@ -95,6 +102,7 @@ void TOrvane::ViewCenter(double x, double y) {
 void TOrvane::SetViewSize(double s) {
   int w;
   if (!current_window(w)) return;
+  drop_fit(w);
   view_height[w] = s / 2;
   set_scale(-1, width(), height());
   set_onchangeview();
@@ -109,6 +117,7 @@ double TOrvane::GetViewSize() const {
 void TOrvane::SetCenterX(double v) {
   int w;
   if (!current_window(w)) return;
+  drop_fit(w);
   screen_center_x[w] = v;
   x_plot_origin[w] = width() / 2 - round_pixel(v * xscale[w]);
 }
@@ -116,6 +125,7 @@ void TOrvane::SetCenterX(double v) {
 void TOrvane::SetCenterY(double v) {
   int w;
   if (!current_window(w)) return;
+  drop_fit(w);
   screen_center_y[w] = v;
   y_plot_origin[w] = height() / 2 - round_pixel(v * yscale[w]);
 }

@@ -249,8 +249,16 @@ QImage QtCanvas::source_pixels(const QRect& r) {
   Flush();
   if (device_ == nullptr) return {};
   switch (device_->devType()) {
-    case QInternal::Image:
-      return static_cast<QImage*>(device_)->copy(r);
+    case QInternal::Image: {
+      // r is in the painter's (logical) pixels; an image of a high-density screen has more.
+      const auto* image = static_cast<QImage*>(device_);
+      const qreal ratio = image->devicePixelRatio();
+      if (ratio == 1) return image->copy(r);
+      QImage part =
+          image->copy(QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio).toRect());
+      part.setDevicePixelRatio(ratio);
+      return part;
+    }
     case QInternal::Pixmap:
       return static_cast<QPixmap*>(device_)->copy(r).toImage();
     default:

@@ -36,8 +36,8 @@ TEST_F(OrvaneProperties, CadTypeOutsideOneToFourReadsAsOne) {
 TEST_F(OrvaneProperties, VersionStaysOnePointOneWhateverIsWritten) {
   widget->SetVersion("9.9");
   EXPECT_EQ(widget->GetVersion(), "1.1");
-  widget->setProperty("Version", QVariant::fromValue(std::string("2.0")));
-  EXPECT_EQ(widget->property("Version").value<std::string>(), "1.1");
+  widget->setProperty("Version", QStringLiteral("2.0"));
+  EXPECT_EQ(widget->property("Version").toString(), QStringLiteral("1.1"));
 }
 
 TEST_F(OrvaneProperties, PickFilterMapsToItsCodesAndUnknownCodesReadAsAll) {
@@ -56,7 +56,7 @@ TEST_F(OrvaneProperties, QtPropertiesReachTheSameValues) {
   EXPECT_TRUE(widget->setProperty("View", QVariant::fromValue(vSIDE)));
   EXPECT_EQ(current_plot_window, 3);
   EXPECT_EQ(widget->property("View").value<TDView>(), vSIDE);
-  EXPECT_TRUE(widget->setProperty("DrawColor", 0xFF0000u));
+  EXPECT_TRUE(widget->setProperty("DrawColor", QColor(0, 0, 255)));
   EXPECT_EQ(current_color, 0xFF0000u);
 }
 

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMetaMethod>
+#include <QMetaProperty>
 #include <QPluginLoader>
 #include <QWidget>
 #include <QXmlStreamReader>
@@ -113,6 +115,88 @@ TEST(DesignerPlugin, CreatesTheCalculatorInDesignModeAtItsFormSize) {
   // Only the design-mode calculator may appear; the run-time one never reaches the screen.
   EXPECT_FALSE(widget->testAttribute(Qt::WA_DontShowOnScreen));
   EXPECT_EQ(widget->size(), parse_dom(plugin->domXml()).size);
+}
+
+// The published properties as Designer's property editor lists them: name, type name, and
+// whether it is edited as an enumeration (a drop-down of names).
+struct PublishedProperty {
+  const char* name;
+  const char* type;
+  bool enumeration;
+};
+
+void expect_properties(QWidget* widget, std::initializer_list<PublishedProperty> expected) {
+  const QMetaObject* mo = widget->metaObject();
+  for (const PublishedProperty& e : expected) {
+    const int index = mo->indexOfProperty(e.name);
+    ASSERT_GE(index, 0) << e.name;
+    const QMetaProperty p = mo->property(index);
+    EXPECT_STREQ(p.typeName(), e.type) << e.name;
+    EXPECT_EQ(p.isEnumType(), e.enumeration) << e.name;
+    if (e.enumeration) {
+      EXPECT_GT(p.enumerator().keyCount(), 1) << e.name;
+    }
+    EXPECT_TRUE(p.isDesignable() && p.isWritable() && p.isStored()) << e.name;
+    // Designer shows the value it reads and writes back what it shows.
+    const QVariant value = p.read(widget);
+    ASSERT_TRUE(value.isValid()) << e.name;
+    EXPECT_TRUE(p.write(widget, value)) << e.name;
+  }
+}
+
+TEST(DesignerPlugin, TheDrawingWidgetShowsEveryPropertyInAnEditableType) {
+  auto* plugin = designer_widget(kOrvane);
+  ASSERT_NE(plugin, nullptr);
+  QWidget form;
+  QWidget* widget = plugin->createWidget(&form);
+  ASSERT_NE(widget, nullptr);
+  expect_properties(widget, {{"Color", "QColor", false},
+                             {"DrawColor", "QColor", false},
+                             {"View", "orvane::TOrvane::View", true},
+                             {"DrawMode", "orvane::TOrvane::DrawMode", true},
+                             {"LineType", "int", false},
+                             {"PickFilter", "orvane::TOrvane::PickFilter", true},
+                             {"CurrentLayer", "int", false},
+                             {"CadType", "int", false},
+                             {"Units", "orvane::TOrvane::Units", true},
+                             {"MousePan", "bool", false},
+                             {"PrintMonochrome", "bool", false},
+                             {"Version", "QString", false},
+                             {"ChordTolerance", "double", false},
+                             {"RotateButton", "Qt::MouseButton", true},
+                             {"RotateModifiers", "QFlags<Qt::KeyboardModifier>", true}});
+  const int cad_type = widget->property("CadType").toInt();
+  EXPECT_GE(cad_type, 1);
+  EXPECT_LE(cad_type, 4);
+}
+
+TEST(DesignerPlugin, TheDrawingWidgetListsItsSignalsForTheConnectionEditor) {
+  auto* plugin = designer_widget(kOrvane);
+  ASSERT_NE(plugin, nullptr);
+  QWidget form;
+  QWidget* widget = plugin->createWidget(&form);
+  ASSERT_NE(widget, nullptr);
+  const QMetaObject* mo = widget->metaObject();
+  for (const char* signature :
+       {"picked(int,orvane::TDPoint,orvane::TDPoint,orvane::TDPoint,orvane::TDPoint)",
+        "zoomed(double,double,double)", "viewChanged(orvane::TDView)", "painted()",
+        "mouseDown(orvane::TMouseButton,orvane::TShiftState,int,int)",
+        "mouseMove(orvane::TShiftState,int,int)",
+        "mouseUp(orvane::TMouseButton,orvane::TShiftState,int,int)", "cancelled()"}) {
+    const int index = mo->indexOfSignal(QMetaObject::normalizedSignature(signature));
+    ASSERT_GE(index, 0) << signature;
+    EXPECT_EQ(mo->method(index).access(), QMetaMethod::Public) << signature;
+  }
+}
+
+TEST(DesignerPlugin, TheCalculatorShowsItsVersionAsText) {
+  auto* plugin = designer_widget(kTessary);
+  ASSERT_NE(plugin, nullptr);
+  QWidget form;
+  QWidget* widget = plugin->createWidget(&form);
+  ASSERT_NE(widget, nullptr);
+  expect_properties(widget, {{"Version", "QString", false}});
+  EXPECT_EQ(widget->property("Version").toString(), QStringLiteral("1.1"));
 }
 
 }  // namespace
