@@ -373,9 +373,7 @@ class TOrvane : public QWidget {
   PaintBoxCanvas canvas_;
   bool needs_paint_ = true;  // the next paint event runs Paint, not only a copy of the image
   int wheel_rest_ = 0;       // wheel movement short of one notch
-<<<<<<< HEAD
   FileResult file_result_;   // of the last load, merge or save
-=======
   Qt::MouseButton rotate_button_ = Qt::LeftButton;
   Qt::KeyboardModifiers rotate_modifiers_ = Qt::AltModifier;
   std::array<bool, 5> fit_pending_{};  // by window number
@@ -388,7 +386,6 @@ class TOrvane : public QWidget {
     double view_x = 0, view_y = 0, view_z = 0;
     double old_view_x = 0, old_view_y = 0, old_view_z = 0;
   } drag_start_;
->>>>>>> widget
 };
 
 }  // namespace orvane
