@@ -30,9 +30,10 @@ struct BestHit {
     if (e != nullptr && !e->deleted && e->element_type != kNoElement &&
         pick_detail::filter_accepts(filter, e->element_type) &&
         pick_detail::hit_element<W>(probe, *e, d)) {
+      // Equal distances go to the lower number, in whatever order the numbers come.
       if (pick_detail::ranks_behind(e->element_type)) {
-        if (behind == 0) behind = n;
-      } else if (chosen == 0 || d < best) {
+        if (behind == 0 || n < behind) behind = n;
+      } else if (chosen == 0 || d < best || (d == best && n < chosen)) {
         chosen = n;
         best = d;
       }
@@ -57,8 +58,8 @@ int hit_boxes(const pick_detail::HitProbe& probe, spatial_index::Box* boxes) {
 // The number of the best hit, 0 for none. Hits rank by their distance from the pointer in the
 // plane of their test, the lower number first on equal distances; hits of the types only
 // SetElement can store come after every other hit, the lowest number first. Only the elements
-// the spatial index finds near the pointer are tested when it serves; they come in ascending
-// number, so the ranking is the same as over the whole store.
+// the spatial index finds near the pointer are tested when it serves; ties go by number, so the
+// order they come in does not change the ranking.
 template <int W>
 int best_hit(const pick_detail::HitProbe& probe, int filter) {
   const Handle* handles = element_handle.data();
@@ -66,7 +67,7 @@ int best_hit(const pick_detail::HitProbe& probe, int filter) {
   spatial_index::Box boxes[2];
   static std::vector<int> numbers;
   if (const int count = hit_boxes(probe, boxes);
-      count > 0 && spatial_index::candidates(W, boxes, count, numbers)) {
+      count > 0 && spatial_index::unordered_candidates(W, boxes, count, numbers)) {
     for (const int n : numbers)
       hit.consider(n, globallock(handles[n]));
     return hit.result();

@@ -686,7 +686,11 @@ bool plot_visible_through_index(Canvas& canvas, const Area& area) {
   // number known: every element after it and before the next one drawn sets none, or is looked
   // at when an element that keeps the style is drawn.
   int known = 0;
-  for (const int n : numbers) {
+  constexpr std::size_t kAhead = 8;
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    // The blocks lie anywhere in memory: fetch a few ahead of the drawing.
+    if (i + kAhead < numbers.size()) __builtin_prefetch(globallock(handles[numbers[i + kAhead]]));
+    const int n = numbers[i];
     const TElement* e = globallock(handles[n]);
     if (!drawn_in_mode_1(e)) continue;
     const int own = style_set_by(*e, w);

@@ -78,6 +78,8 @@ struct Grid {
   std::vector<Level> levels;
   std::vector<uint32_t> start;  // per cell the first entry of numbers; one more at the end
   std::vector<int32_t> numbers;
+  // Per entry of numbers, the element's box within its cell in bytes (see encode).
+  std::vector<uint32_t> shapes;
   std::vector<int32_t> always;
   int last = 0;  // the highest number looked at
 };
@@ -229,6 +231,41 @@ std::size_t cell_index(const Box& b, std::size_t k) {
   return l.first_cell + static_cast<std::size_t>(y) * l.nx + x;
 }
 
+// The box of an element kept in a cell, to a 255th of the cell and rounded outwards: the lower
+// corner's offset in the cell (0..254) and the upper corner's (0..255 over two cells), for x in
+// the low bytes and y in the high ones. An element whose corner lies outside its cell (an edge
+// cell of the grid) gets kAnywhere and is never left out.
+constexpr uint32_t kAnywhere = 0x00FF00FFu;
+
+uint32_t encode_axis(double lo, double hi, double cell_lo, double size) {
+  const double f = (lo - cell_lo) / size;
+  const double g = (hi - cell_lo) / size;
+  if (!(f >= 0 && f < 1 && g <= 2)) return 0x00FF;
+  const double a = std::clamp(std::floor(f * 255) - 1, 0.0, 254.0);
+  const double b = std::clamp(std::ceil(g * 127.5) + 1, a / 2 + 1, 255.0);
+  return static_cast<uint32_t>(a) | static_cast<uint32_t>(b) << 8;
+}
+
+uint32_t encode(const Box& b, std::size_t k) {
+  const Level& l = grid.levels[k];
+  const int x = cell_of(b.x1, grid.ox, l.cw, l.nx);
+  const int y = cell_of(b.y1, grid.oy, l.ch, l.ny);
+  const uint32_t ex = encode_axis(b.x1, b.x2, grid.ox + x * l.cw, l.cw);
+  const uint32_t ey = encode_axis(b.y1, b.y2, grid.oy + y * l.ch, l.ch);
+  if (ex == 0x00FF || ey == 0x00FF) return kAnywhere;
+  return ex | ey << 16;
+}
+
+// Whether the coded box, in the cell starting at (x0, y0), may meet q.
+[[gnu::always_inline]] inline bool may_meet(uint32_t code, double x0, double y0, const Level& l,
+                                            const Box& q) {
+  if (code == kAnywhere) return true;
+  const double sx = l.cw * (1.0 / 255), sy = l.ch * (1.0 / 255);
+  const double x1 = x0 + (code & 0xFF) * sx, x2 = x0 + ((code >> 8) & 0xFF) * 2 * sx;
+  const double y1 = y0 + ((code >> 16) & 0xFF) * sy, y2 = y0 + (code >> 24) * 2 * sy;
+  return x1 <= q.x2 && x2 >= q.x1 && y1 <= q.y2 && y2 >= q.y1;
+}
+
 double quantile(std::vector<double>& v, double q) {
   if (v.empty()) return 0;
   const std::size_t i = std::min(v.size() - 1, static_cast<std::size_t>(q * (v.size() - 1)));
@@ -296,6 +333,7 @@ void build(int w, const Key& key) {
   used = false;
   grid.built = false;
   grid.numbers.clear();
+  grid.shapes.clear();
   grid.always.clear();
   const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);
   grid.last = last;
@@ -325,13 +363,19 @@ void build(int w, const Key& key) {
   grid.numbers.resize(kept);
   grid.numbers.shrink_to_fit();
   grid.always.reserve(always);
+  grid.shapes.resize(kept);
+  grid.shapes.shrink_to_fit();
   for (int n = 1; n <= last; ++n) {
-    const std::size_t c = place(n);
-    if (c == none) continue;
-    if (c == none - 1) {
+    const TElement* e = globallock(element_handle[n]);
+    Box b;
+    if (e == nullptr || !element_box(w, *e, b)) continue;
+    const std::size_t k = finite(b) ? level_of(b) : grid.levels.size();
+    if (k == grid.levels.size()) {
       grid.always.push_back(n);
     } else {
-      grid.numbers[grid.start[c]++] = n;
+      const std::size_t at = grid.start[cell_index(b, k)]++;
+      grid.numbers[at] = n;
+      grid.shapes[at] = encode(b, k);
     }
   }
   // Filling moved every start to the next cell's; move them back.
@@ -342,13 +386,56 @@ void build(int w, const Key& key) {
   grid.built = true;
 }
 
-struct Slice {
-  uint32_t from, to;
+// The last request that a sample found to cover most of the drawing: a full view asked for
+// again is answered at once, without building a grid it would not use.
+struct Declined {
+  bool set = false;
+  Key key;
+  std::vector<Box> boxes;
 };
+Declined declined;
+
+bool same_boxes(const std::vector<Box>& a, const Box* b, int count) {
+  if (a.size() != static_cast<std::size_t>(count)) return false;
+  for (int i = 0; i < count; ++i) {
+    if (a[i].x1 != b[i].x1 || a[i].y1 != b[i].y1 || a[i].x2 != b[i].x2 || a[i].y2 != b[i].y2)
+      return false;
+  }
+  return true;
+}
+
+// Whether the boxes meet a third or more of a sample of the elements.
+bool covers_most(int w, const Key& key, const Box* boxes, int count) {
+  if (declined.set && declined.key == key && same_boxes(declined.boxes, boxes, count)) return true;
+  constexpr int kSample = 4096;
+  const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);
+  const int step = std::max(1, last / kSample);
+  int sampled = 0, met = 0;
+  for (int n = 1; n <= last; n += step) {
+    const TElement* e = globallock(element_handle[n]);
+    Box b;
+    if (e == nullptr || !element_box(w, *e, b)) continue;
+    ++sampled;
+    for (int i = 0; i < count; ++i) {
+      const Box& q = boxes[i];
+      if (!finite(b) || (b.x1 <= q.x2 && b.x2 >= q.x1 && b.y1 <= q.y2 && b.y2 >= q.y1)) {
+        ++met;
+        break;
+      }
+    }
+  }
+  if (3 * met < sampled) return false;
+  declined.set = true;
+  declined.key = key;
+  declined.boxes.assign(boxes, boxes + count);
+  return true;
+}
 
 }  // namespace
 
-bool candidates(int w, const Box* boxes, int count, std::vector<int>& out) {
+namespace {
+
+bool gather(int w, const Box* boxes, int count, std::vector<int>& out, bool ordered) {
   used = false;
   out.clear();
   if (!is_view_number(w) || last_element_number < min_elements) return false;
@@ -362,60 +449,81 @@ bool candidates(int w, const Box* boxes, int count, std::vector<int>& out) {
       pending_set = true;
       return false;
     }
+    if (covers_most(w, key, boxes, count)) return false;
     pending_set = false;
     build(w, key);
   }
-  // The slices of the numbers that the boxes reach, and how many numbers they hold.
-  std::vector<Slice> slices;
+  // The cells the boxes reach, and how many numbers they hold at most.
+  struct Reach {
+    const Level* level;
+    const Box* box;
+    int x1, x2, y1, y2;
+  };
+  std::vector<Reach> reaches;
   std::size_t total = grid.always.size();
   for (int i = 0; i < count; ++i) {
     const Box& q = boxes[i];
     for (const Level& l : grid.levels) {
       // A kept element's lower corner lies at most one cell below and left of what it meets.
-      const int x1 = cell_of(q.x1 - l.cw * (1 + 1e-9), grid.ox, l.cw, l.nx);
-      const int x2 = cell_of(q.x2, grid.ox, l.cw, l.nx);
-      const int y1 = cell_of(q.y1 - l.ch * (1 + 1e-9), grid.oy, l.ch, l.ny);
-      const int y2 = cell_of(q.y2, grid.oy, l.ch, l.ny);
-      for (int y = y1; y <= y2; ++y) {
+      const Reach r{&l,
+                    &q,
+                    cell_of(q.x1 - l.cw * (1 + 1e-9), grid.ox, l.cw, l.nx),
+                    cell_of(q.x2, grid.ox, l.cw, l.nx),
+                    cell_of(q.y1 - l.ch * (1 + 1e-9), grid.oy, l.ch, l.ny),
+                    cell_of(q.y2, grid.oy, l.ch, l.ny)};
+      for (int y = r.y1; y <= r.y2; ++y) {
         const std::size_t row = l.first_cell + static_cast<std::size_t>(y) * l.nx;
-        const Slice s{grid.start[row + x1], grid.start[row + x2 + 1]};
-        if (s.to > s.from) {
-          slices.push_back(s);
-          total += s.to - s.from;
-        }
+        total += grid.start[row + r.x2 + 1] - grid.start[row + r.x1];
       }
+      reaches.push_back(r);
     }
   }
   // Most of the drawing: the plain pass is as quick.
   if (total > static_cast<std::size_t>(grid.last) / 3) return false;
   used = true;
-  if (total * 64 < static_cast<std::size_t>(grid.last)) {
-    out.reserve(total);
-    for (const Slice& s : slices)
-      out.insert(out.end(), grid.numbers.begin() + s.from, grid.numbers.begin() + s.to);
-    out.insert(out.end(), grid.always.begin(), grid.always.end());
+  out.reserve(total);
+  for (const Reach& r : reaches) {
+    const Level& l = *r.level;
+    for (int y = r.y1; y <= r.y2; ++y) {
+      const double y0 = grid.oy + y * l.ch;
+      const std::size_t row = l.first_cell + static_cast<std::size_t>(y) * l.nx;
+      for (int x = r.x1; x <= r.x2; ++x) {
+        const double x0 = grid.ox + x * l.cw;
+        const uint32_t to = grid.start[row + x + 1];
+        for (uint32_t i = grid.start[row + x]; i < to; ++i) {
+          if (may_meet(grid.shapes[i], x0, y0, l, *r.box)) out.push_back(grid.numbers[i]);
+        }
+      }
+    }
+  }
+  out.insert(out.end(), grid.always.begin(), grid.always.end());
+  if (!ordered) return true;
+  if (out.size() * 64 < static_cast<std::size_t>(grid.last)) {
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());
     return true;
   }
   // Many candidates: a bit a number, read back in order.
   marks.assign(static_cast<std::size_t>(grid.last) / 64 + 1, 0);
-  const auto mark = [](int n) {
+  for (const int n : out)
     marks[static_cast<std::size_t>(n) >> 6] |= uint64_t{1} << (n & 63);
-  };
-  for (const Slice& s : slices) {
-    for (uint32_t i = s.from; i < s.to; ++i)
-      mark(grid.numbers[i]);
-  }
-  for (int n : grid.always)
-    mark(n);
-  out.reserve(total);
+  out.clear();
   for (std::size_t word = 0; word < marks.size(); ++word) {
     for (uint64_t bits = marks[word]; bits != 0; bits &= bits - 1) {
       out.push_back(static_cast<int>(word * 64 + std::countr_zero(bits)));
     }
   }
   return true;
+}
+
+}  // namespace
+
+bool candidates(int w, const Box* boxes, int count, std::vector<int>& out) {
+  return gather(w, boxes, count, out, true);
+}
+
+bool unordered_candidates(int w, const Box* boxes, int count, std::vector<int>& out) {
+  return gather(w, boxes, count, out, false);
 }
 
 void set_min_elements(int n) {
@@ -432,13 +540,14 @@ bool last_used() {
 
 std::size_t bytes() {
   return grid.start.capacity() * sizeof(uint32_t) + grid.numbers.capacity() * sizeof(int32_t) +
-         grid.always.capacity() * sizeof(int32_t) + grid.levels.capacity() * sizeof(Level) +
-         marks.capacity() * sizeof(uint64_t);
+         grid.shapes.capacity() * sizeof(uint32_t) + grid.always.capacity() * sizeof(int32_t) +
+         grid.levels.capacity() * sizeof(Level) + marks.capacity() * sizeof(uint64_t);
 }
 
 void release() {
   grid = Grid{};
   pending_set = false;
+  declined = Declined{};
   marks = {};
 }
 

@@ -29,6 +29,9 @@ struct Box {
 // meet one of them, in ascending order, in out. False when no current grid serves the window
 // (or the candidates would be most of the drawing): the caller then scans the store itself.
 bool candidates(int w, const Box* boxes, int count, std::vector<int>& out);
+// The same in no particular order, possibly with repeats, for callers that rank by number
+// themselves (the pick); cheaper when there are many.
+bool unordered_candidates(int w, const Box* boxes, int count, std::vector<int>& out);
 
 // Drawings with fewer numbers than this are always scanned (default 4096); tests lower it.
 void set_min_elements(int n);
