@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -81,13 +82,25 @@ bool write_target(const std::string& name, std::string& target) {
 // so that the names of two targets never share a start.
 std::string temp_prefix(const std::string& base) {
   constexpr std::size_t kKeep = 160;
-  if (base.size() <= kKeep + 20) return "." + base + ".tmp";
-  uint64_t hash = 14695981039346656037ull;  // FNV-1a
-  for (const unsigned char c : base)
-    hash = (hash ^ c) * 1099511628211ull;
-  char hex[17];
-  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-  return "." + base.substr(0, kKeep) + "~" + hex + ".tmp";
+  // Appended piece by piece: prepending to a temporary string trips GCC's overlap warning
+  // (-Wrestrict) at -O3.
+  std::string prefix;
+  prefix.reserve(std::min(base.size(), kKeep + 20) + 24);
+  prefix += '.';
+  if (base.size() <= kKeep + 20) {
+    prefix += base;
+  } else {
+    uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (const unsigned char c : base)
+      hash = (hash ^ c) * 1099511628211ull;
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    prefix.append(base, 0, kKeep);
+    prefix += '~';
+    prefix += hex;
+  }
+  prefix += ".tmp";
+  return prefix;
 }
 
 // The temporary names this process has made and not yet renamed or removed. A name with this
