@@ -43,15 +43,21 @@ struct BestHit {
 };
 
 // The boxes around the pointer within which a hit must lie, in the spatial index's coordinates
-// of window w: the test plane of points and lines, and the XY plane of arcs; how many, 0 when the
-// scale or the tolerance make them unbounded.
-int hit_boxes(const pick_detail::HitProbe& probe, spatial_index::Box* boxes) {
-  // Points are hit up to twice the tolerance; lines and arcs up to once.
-  const double reach = 2 * probe.tolerance / probe.scale;
-  if (!(probe.scale > 0) || !std::isfinite(reach) || !(reach >= 0)) return 0;
+// of window w: the test plane of points and lines, and the XY plane of arcs; lines and arcs are
+// hit within the tolerance (boxes), points within twice it (point_boxes). Returns how many, 0
+// when the scale or the tolerance make them unbounded.
+int hit_boxes(const pick_detail::HitProbe& probe, spatial_index::Box* boxes,
+              spatial_index::Box* point_boxes) {
+  const double reach = probe.tolerance / probe.scale;
+  if (!(probe.scale > 0) || !std::isfinite(2 * reach) || !(reach >= 0)) return 0;
+  const auto around = [](pick_detail::PlanePoint at, double r) {
+    return spatial_index::Box{at.x - r, at.y - r, at.x + r, at.y + r};
+  };
   const double r = reach * (1 + 1e-9) + 1e-300;
-  boxes[0] = {probe.at.x - r, probe.at.y - r, probe.at.x + r, probe.at.y + r};
-  boxes[1] = {probe.arc_at.x - r, probe.arc_at.y - r, probe.arc_at.x + r, probe.arc_at.y + r};
+  boxes[0] = around(probe.at, r);
+  boxes[1] = around(probe.arc_at, r);
+  point_boxes[0] = around(probe.at, 2 * r);
+  point_boxes[1] = around(probe.arc_at, 2 * r);
   return probe.at.x == probe.arc_at.x && probe.at.y == probe.arc_at.y ? 1 : 2;
 }
 
@@ -64,12 +70,16 @@ template <int W>
 int best_hit(const pick_detail::HitProbe& probe, int filter) {
   const Handle* handles = element_handle.data();
   BestHit<W> hit{probe, filter};
-  spatial_index::Box boxes[2];
+  spatial_index::Box boxes[2], point_boxes[2];
   static std::vector<int> numbers;
-  if (const int count = hit_boxes(probe, boxes);
-      count > 0 && spatial_index::unordered_candidates(W, boxes, count, numbers)) {
-    for (const int n : numbers)
-      hit.consider(n, globallock(handles[n]));
+  if (const int count = hit_boxes(probe, boxes, point_boxes);
+      count > 0 && spatial_index::unordered_candidates(W, boxes, point_boxes, count, numbers)) {
+    // The blocks lie anywhere in memory: fetch a few ahead of the test.
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+      if (i + kAhead < numbers.size()) __builtin_prefetch(globallock(handles[numbers[i + kAhead]]));
+      hit.consider(numbers[i], globallock(handles[numbers[i]]));
+    }
     return hit.result();
   }
   const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);

@@ -80,6 +80,8 @@ struct Grid {
   std::vector<int32_t> numbers;
   // Per entry of numbers, the element's box within its cell in bytes (see encode).
   std::vector<uint32_t> shapes;
+  // Per entry of numbers a bit: set for the types the pick hits as points.
+  std::vector<uint64_t> point_bits;
   std::vector<int32_t> always;
   int last = 0;  // the highest number looked at
 };
@@ -334,6 +336,7 @@ void build(int w, const Key& key) {
   grid.built = false;
   grid.numbers.clear();
   grid.shapes.clear();
+  grid.point_bits.clear();
   grid.always.clear();
   const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);
   grid.last = last;
@@ -365,6 +368,8 @@ void build(int w, const Key& key) {
   grid.always.reserve(always);
   grid.shapes.resize(kept);
   grid.shapes.shrink_to_fit();
+  grid.point_bits.assign(kept / 64 + 1, 0);
+  grid.point_bits.shrink_to_fit();
   for (int n = 1; n <= last; ++n) {
     const TElement* e = globallock(element_handle[n]);
     Box b;
@@ -376,6 +381,8 @@ void build(int w, const Key& key) {
       const std::size_t at = grid.start[cell_index(b, k)]++;
       grid.numbers[at] = n;
       grid.shapes[at] = encode(b, k);
+      if (e->element_type == kPoint || e->element_type == 5 || e->element_type == 6)
+        grid.point_bits[at >> 6] |= uint64_t{1} << (at & 63);
     }
   }
   // Filling moved every start to the next cell's; move them back.
@@ -435,12 +442,35 @@ bool covers_most(int w, const Key& key, const Box* boxes, int count) {
 
 namespace {
 
-bool gather(int w, const Box* boxes, int count, std::vector<int>& out, bool ordered) {
+// The entries of the cells the reach spans that may meet its box (its point box for the entries
+// of points when points apart).
+template <bool kPointsApart>
+void collect(const Level& l, int x1, int x2, int y1, int y2, const Box& q, const Box& point_q,
+             std::vector<int>& out) {
+  for (int y = y1; y <= y2; ++y) {
+    const double y0 = grid.oy + y * l.ch;
+    const std::size_t row = l.first_cell + static_cast<std::size_t>(y) * l.nx;
+    for (int x = x1; x <= x2; ++x) {
+      const double x0 = grid.ox + x * l.cw;
+      const uint32_t to = grid.start[row + x + 1];
+      for (uint32_t i = grid.start[row + x]; i < to; ++i) {
+        const Box* box = &q;
+        if constexpr (kPointsApart) {
+          if ((grid.point_bits[i >> 6] >> (i & 63)) & 1) box = &point_q;
+        }
+        if (may_meet(grid.shapes[i], x0, y0, l, *box)) out.push_back(grid.numbers[i]);
+      }
+    }
+  }
+}
+
+bool gather(int w, const Box* boxes, const Box* point_boxes, int count, std::vector<int>& out,
+            bool ordered) {
   used = false;
   out.clear();
   if (!is_view_number(w) || last_element_number < min_elements) return false;
   for (int i = 0; i < count; ++i) {
-    if (!finite(boxes[i])) return false;
+    if (!finite(boxes[i]) || !finite(point_boxes[i])) return false;
   }
   const Key key = current_key(w);
   if (!grid.built || !(grid.key == key)) {
@@ -449,7 +479,7 @@ bool gather(int w, const Box* boxes, int count, std::vector<int>& out, bool orde
       pending_set = true;
       return false;
     }
-    if (covers_most(w, key, boxes, count)) return false;
+    if (covers_most(w, key, point_boxes, count)) return false;
     pending_set = false;
     build(w, key);
   }
@@ -457,16 +487,21 @@ bool gather(int w, const Box* boxes, int count, std::vector<int>& out, bool orde
   struct Reach {
     const Level* level;
     const Box* box;
+    const Box* point_box;
     int x1, x2, y1, y2;
   };
   std::vector<Reach> reaches;
   std::size_t total = grid.always.size();
+  const bool apart = point_boxes != boxes;
   for (int i = 0; i < count; ++i) {
-    const Box& q = boxes[i];
+    // The cells both boxes reach.
+    const Box q{std::min(boxes[i].x1, point_boxes[i].x1), std::min(boxes[i].y1, point_boxes[i].y1),
+                std::max(boxes[i].x2, point_boxes[i].x2), std::max(boxes[i].y2, point_boxes[i].y2)};
     for (const Level& l : grid.levels) {
       // A kept element's lower corner lies at most one cell below and left of what it meets.
       const Reach r{&l,
-                    &q,
+                    &boxes[i],
+                    &point_boxes[i],
                     cell_of(q.x1 - l.cw * (1 + 1e-9), grid.ox, l.cw, l.nx),
                     cell_of(q.x2, grid.ox, l.cw, l.nx),
                     cell_of(q.y1 - l.ch * (1 + 1e-9), grid.oy, l.ch, l.ny),
@@ -483,17 +518,10 @@ bool gather(int w, const Box* boxes, int count, std::vector<int>& out, bool orde
   used = true;
   out.reserve(total);
   for (const Reach& r : reaches) {
-    const Level& l = *r.level;
-    for (int y = r.y1; y <= r.y2; ++y) {
-      const double y0 = grid.oy + y * l.ch;
-      const std::size_t row = l.first_cell + static_cast<std::size_t>(y) * l.nx;
-      for (int x = r.x1; x <= r.x2; ++x) {
-        const double x0 = grid.ox + x * l.cw;
-        const uint32_t to = grid.start[row + x + 1];
-        for (uint32_t i = grid.start[row + x]; i < to; ++i) {
-          if (may_meet(grid.shapes[i], x0, y0, l, *r.box)) out.push_back(grid.numbers[i]);
-        }
-      }
+    if (apart) {
+      collect<true>(*r.level, r.x1, r.x2, r.y1, r.y2, *r.box, *r.point_box, out);
+    } else {
+      collect<false>(*r.level, r.x1, r.x2, r.y1, r.y2, *r.box, *r.box, out);
     }
   }
   out.insert(out.end(), grid.always.begin(), grid.always.end());
@@ -519,11 +547,16 @@ bool gather(int w, const Box* boxes, int count, std::vector<int>& out, bool orde
 }  // namespace
 
 bool candidates(int w, const Box* boxes, int count, std::vector<int>& out) {
-  return gather(w, boxes, count, out, true);
+  return gather(w, boxes, boxes, count, out, true);
 }
 
 bool unordered_candidates(int w, const Box* boxes, int count, std::vector<int>& out) {
-  return gather(w, boxes, count, out, false);
+  return gather(w, boxes, boxes, count, out, false);
+}
+
+bool unordered_candidates(int w, const Box* boxes, const Box* point_boxes, int count,
+                          std::vector<int>& out) {
+  return gather(w, boxes, point_boxes, count, out, false);
 }
 
 void set_min_elements(int n) {
@@ -540,8 +573,9 @@ bool last_used() {
 
 std::size_t bytes() {
   return grid.start.capacity() * sizeof(uint32_t) + grid.numbers.capacity() * sizeof(int32_t) +
-         grid.shapes.capacity() * sizeof(uint32_t) + grid.always.capacity() * sizeof(int32_t) +
-         grid.levels.capacity() * sizeof(Level) + marks.capacity() * sizeof(uint64_t);
+         grid.shapes.capacity() * sizeof(uint32_t) + grid.point_bits.capacity() * sizeof(uint64_t) +
+         grid.always.capacity() * sizeof(int32_t) + grid.levels.capacity() * sizeof(Level) +
+         marks.capacity() * sizeof(uint64_t);
 }
 
 void release() {

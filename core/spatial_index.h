@@ -32,6 +32,10 @@ bool candidates(int w, const Box* boxes, int count, std::vector<int>& out);
 // The same in no particular order, possibly with repeats, for callers that rank by number
 // themselves (the pick); cheaper when there are many.
 bool unordered_candidates(int w, const Box* boxes, int count, std::vector<int>& out);
+// The same with boxes of their own for the elements the pick hits as points (types 1, 5 and 6),
+// which it reaches farther than lines and arcs; point_boxes[i] holds boxes[i].
+bool unordered_candidates(int w, const Box* boxes, const Box* point_boxes, int count,
+                          std::vector<int>& out);
 
 // Drawings with fewer numbers than this are always scanned (default 4096); tests lower it.
 void set_min_elements(int n);

@@ -207,6 +207,51 @@ TEST_F(SpatialIndex, PicksOnCrowdedElementsKeepTheRankingAndTies) {
   EXPECT_GT(hits, 50);
 }
 
+TEST_F(SpatialIndex, PointsReachedBeyondTheLineToleranceArePickedAsInTheFullPass) {
+  // Sparse points, lines and arcs: many pointers find only a point lying between once and twice
+  // the tolerance away, which the pick reaches for points and not for lines.
+  std::mt19937 random(41);
+  std::uniform_real_distribution<double> place(-12, 12), along(-1, 1), angle(0, 360);
+  startup();
+  for (int i = 0; i < 1500; ++i) {
+    const double x = place(random), y = place(random), z = place(random);
+    if (i % 10 == 0) {
+      make_element(get_new_element_number(), kLine, x, y, z, x + along(random), y + along(random),
+                   z + along(random), clBlue, 1, 1, 0, 0);
+    } else if (i % 10 == 1) {
+      make_element(get_new_element_number(), kArc, x, y, z, 0.5, angle(random), angle(random),
+                   clBlue, 1, 1, 0, i % 20 == 1 ? -1 : 1 + i % 3);
+    } else {
+      make_element(get_new_element_number(), kPoint, x, y, z, 0, 0, 0, clRed, 0, 1, 0, 0);
+    }
+  }
+  int far_points = 0, others = 0;
+  for (int w = 1; w <= 3; ++w) {
+    look_at(w, 0, 0, 30);
+    for (int y = 4; y < kHeight; y += 5) {
+      for (int x = 4; x < kWidth; x += 5) {
+        const int expected = picked(false, x, y, 0);
+        EXPECT_EQ(picked(true, x, y, 0), expected) << "window " << w << " at " << x << ", " << y;
+        EXPECT_TRUE(spatial_index::last_used());
+        if (expected == 0) continue;
+        const TElement* e = lock_element(expected);
+        if (e->element_type != kPoint) {
+          ++others;
+          continue;
+        }
+        double px, py, pz;
+        trans_pixel_coords(w, x, y, px, py, pz);
+        const double* v = e->values;
+        const double du = w == 3 ? v[1] - py : v[0] - px;
+        const double dv = w == 1 ? v[1] - py : v[2] - pz;
+        far_points += std::hypot(du, dv) * xscale[w] > pick_tolerance;
+      }
+    }
+  }
+  EXPECT_GT(far_points, 20);
+  EXPECT_GT(others, 20);
+}
+
 TEST_F(SpatialIndex, FollowsTheStoreAsItChanges) {
   std::mt19937 random(77);
   make_drawing(random, 2000);
