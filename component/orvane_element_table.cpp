@@ -16,6 +16,7 @@ void release_element_table() {
 
 void ensure_element_table() {
   if (!element_handle.empty()) return;
+  note_store_change();
   element_handle.assign(2, 0);
   element_handle[0] = global_alloc();
   element_handle[1] = global_alloc();

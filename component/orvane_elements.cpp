@@ -96,6 +96,7 @@ TElement TOrvane::GetElement(int index) const {
 void TOrvane::SetElement(int index, const TElement& e) {
   TElement* stored = lock_element(index);
   if (stored == nullptr) return;
+  note_store_change();
   *stored = e;
   globalunlock(element_handle[index]);
 }

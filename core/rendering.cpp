@@ -4,10 +4,12 @@
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
+#include <vector>
 
 #include "core/colors.h"
 #include "core/helpers.h"
 #include "core/projection.h"
+#include "core/spatial_index.h"
 #include "core/state.h"
 #include "core/store.h"
 #include "platform/printer.h"
@@ -18,6 +20,7 @@ namespace {
 
 constexpr int kFarPixel = 100000;
 constexpr int kPreviewElements = 200;
+bool index_enabled = true;
 
 Canvas* printer_canvas() {
   Printer* p = current_printer();
@@ -590,9 +593,147 @@ void draw_element(Canvas& canvas, int, const TElement* e) {
   if (e != nullptr && !e->deleted) draw_record(canvas, *e);
 }
 
+namespace {
+
+// The pen style drawing e (selected, undeleted) on the screen in window w sets, or -1 when it
+// sets none: the same cases as the drawing routines, which set no pen for a far point, a line
+// whose end is not a number, or a far or tiny circle, and leave the style alone for line types
+// without one.
+int style_set_by(const TElement& e, int w) {
+  TPenStyle style;
+  const double* g = e.values;
+  int line_type = e.line_type;
+  switch (e.element_type) {
+    case kPoint: {
+      int px, py;
+      to_pixel(w, g[0], g[1], g[2], px, py);
+      if (std::abs(static_cast<long long>(px)) > kFarPixel ||
+          std::abs(static_cast<long long>(py)) > kFarPixel) {
+        return -1;
+      }
+      line_type = 0;
+      break;
+    }
+    case kLine:
+      if (!project_line(w, g[0], g[1], g[2], g[3], g[4], g[5]).finite()) return -1;
+      break;
+    case kArc:
+      if (line_type == 10 || line_type == 20) line_type /= 10;
+      break;
+    case kCircle: {
+      const long long pc = pixel_x(w, g[0]);
+      const long long qc = pixel_y(w, g[1]);
+      const long long r = round_pixel(g[3] * xscale[w]);
+      const long long x1 = pc - r, y1 = qc + r, x2 = pc + r, y2 = qc - r;
+      if (std::llabs(x1) > kFarPixel || std::llabs(y1) > kFarPixel || std::llabs(x2) > kFarPixel ||
+          std::llabs(y2) > kFarPixel) {
+        return -1;
+      }
+      if (std::llabs(x1 - x2) < 2 && std::llabs(y1 - y2) < 2) return -1;
+      break;
+    }
+    default:
+      return -1;
+  }
+  return pen_style_of(line_type, false, style) ? static_cast<int>(style) : -1;
+}
+
+// A line type whose pen style is the given one.
+int line_type_of_style(int style) {
+  switch (style) {
+    case psDot:
+      return 2;
+    case psDashDot:
+      return 3;
+    case psDashDotDot:
+      return 4;
+    default:
+      return 1;
+  }
+}
+
+bool drawn_in_mode_1(const TElement* e) {
+  return e != nullptr && !e->deleted && e->element_type != kNoElement && layer_visible(e->layer);
+}
+
+// A line or arc element clears flash_flag when it is drawn, wherever it lies.
+bool clears_flash(const TElement& e, int w) {
+  if (e.element_type == kArc) return true;
+  const double* g = e.values;
+  return e.element_type == kLine && project_line(w, g[0], g[1], g[2], g[3], g[4], g[5]).finite();
+}
+
+// The repaint of the elements on visible layers through the spatial index: only those whose box
+// meets the area, in ascending number, so the area shows what the full pass shows. False when
+// no index serves; nothing is drawn then.
+bool plot_visible_through_index(Canvas& canvas, const Area& area) {
+  const int w = current_plot_window;
+  if (!is_view_number(w)) return false;
+  // The area in view coordinates, with room for the widest shape's stray pixels.
+  constexpr double kMargin = kAreaMargin + 8;
+  const double sx = xscale[w], sy = yscale[w];
+  if (!std::isfinite(sx) || !std::isfinite(sy) || sx == 0 || sy == 0) return false;
+  const double ax = (-kMargin - x_plot_origin[w]) / sx;
+  const double bx = (area.width + kMargin - x_plot_origin[w]) / sx;
+  const double ay = (-kMargin - y_plot_origin[w]) / sy;
+  const double by = (area.height + kMargin - y_plot_origin[w]) / sy;
+  const spatial_index::Box box{std::min(ax, bx), std::min(ay, by), std::max(ax, bx),
+                               std::max(ay, by)};
+  static std::vector<int> numbers;
+  if (!spatial_index::candidates(w, &box, 1, numbers)) return false;
+  const Handle* handles = element_handle.data();
+  // The pen style on the canvas is the one the full pass would have left after element
+  // number known: every element after it and before the next one drawn sets none, or is looked
+  // at when an element that keeps the style is drawn.
+  int known = 0;
+  constexpr std::size_t kAhead = 8;
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    // The blocks lie anywhere in memory: fetch a few ahead of the drawing.
+    if (i + kAhead < numbers.size()) __builtin_prefetch(globallock(handles[numbers[i + kAhead]]));
+    const int n = numbers[i];
+    const TElement* e = globallock(handles[n]);
+    if (!drawn_in_mode_1(e)) continue;
+    const int own = style_set_by(*e, w);
+    if (own < 0 && e->element_type >= kLine && e->element_type <= kCircle) {
+      // Drawn in the style the last element before it set, drawn here or not.
+      for (int m = n - 1; m > known; --m) {
+        const TElement* before = globallock(handles[m]);
+        if (!drawn_in_mode_1(before)) continue;
+        const int style = style_set_by(*before, w);
+        if (style >= 0) {
+          apply_pen(canvas, e->color, line_type_of_style(style), false);
+          break;
+        }
+      }
+      known = n;
+    } else if (own >= 0) {
+      known = n;
+    }
+    draw_record(canvas, *e);
+  }
+  if (flash_flag) {
+    const int last =
+        std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);
+    for (int n = 1; n <= last && flash_flag; ++n) {
+      const TElement* e = globallock(handles[n]);
+      if (drawn_in_mode_1(e) && clears_flash(*e, w)) flash_flag = false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
 void plot_elements(Canvas& canvas, int view, int mode) {
   if (!is_view_number(view)) return;
   const Pass pass;
+  if (mode == 1 && index_enabled) {
+    if (const Area* area = screen_area();
+        area != nullptr && plot_visible_through_index(canvas, *area)) {
+      if (draw_axis_flag) draw_axis(canvas);
+      return;
+    }
+  }
   int drawn = 0;
   // Drawing makes no elements, so the table stays as it is for the whole pass.
   const Handle* handles = element_handle.data();
@@ -617,6 +758,10 @@ void draw_axis(Canvas& canvas) {
   draw_line(canvas, -l, 0, 0, l, 0, 0, clRed, 0);
   draw_line(canvas, 0, -l, 0, 0, l, 0, clRed, 0);
   draw_line(canvas, 0, 0, -l, 0, 0, l, clRed, 0);
+}
+
+void set_spatial_index_enabled(bool enabled) {
+  index_enabled = enabled;
 }
 
 void redraw2(Canvas& canvas, int width, int height) {

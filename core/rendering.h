@@ -28,6 +28,9 @@ class PlotArea {
 // Full repaint of a window of width x height pixels in current_plot_window; arcs and circles
 // outside it cost next to nothing (PlotArea).
 void redraw2(Canvas& canvas, int width, int height);
+// Whether a screen repaint of the visible layers (mode 1 with a PlotArea) may draw only the
+// elements the spatial index finds near the area (the default), or walks the whole store.
+void set_spatial_index_enabled(bool enabled);
 void clear_screen(Canvas& canvas, int width, int height);
 // Draws the elements that mode selects: 0 all, 1 visible layers, 2 group members,
 // 3 group_mark 5, 4 the first 200 of visible layers; then the axes when draw_axis_flag is set.

@@ -85,6 +85,7 @@ void start_arc_views() {
 }
 
 void start_store() {
+  note_store_change();
   for (Handle h : element_handle)
     global_free(h);
   element_handle.assign(2, 0);

@@ -11,6 +11,8 @@
 
 namespace orvane {
 
+uint64_t store_change_count = 0;
+
 namespace {
 
 // The table holds last_element_number + 2 entries, which must stay within int.
@@ -54,6 +56,7 @@ void clamp_extents() {
 }  // namespace
 
 void globalfree(Handle h) {
+  if (h != 0) note_store_change();
   global_free(h);
 }
 bool isbadreadptr(const TElement* e, std::size_t) {
@@ -103,6 +106,7 @@ int make_element(int number, uint8_t element_type, double g1, double g2, double 
     return 0;
   }
   TElement* e = globallock(h);
+  note_store_change();
   e->element_type = element_type;
   if (element_type == kArc && std::abs(g5 - g6) < 0.0001) {
     g5 = 0;
@@ -166,6 +170,7 @@ void delete_element(Canvas& canvas, Handle h) {
 }
 
 void destroy_all_elements() {
+  note_store_change();
   free_blocks_from_1();
   element_handle.resize(2);
   element_handle[1] = 0;
@@ -175,6 +180,7 @@ void destroy_all_elements() {
 }
 
 void orvane_destroy() {
+  note_store_change();
   if (!element_handle.empty()) free_blocks_from_1();
   last_element_number = 0;
   mem_full = false;

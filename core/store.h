@@ -5,6 +5,15 @@
 
 namespace orvane {
 
+// Counts the changes to the store that can move or remove what an element draws: elements made,
+// rewritten or freed. Caches over the elements (the spatial index) are stale when it moved on.
+// Code that writes an element's type, values or view through a locked pointer calls
+// note_store_change.
+extern uint64_t store_change_count;
+inline void note_store_change() {
+  ++store_change_count;
+}
+
 // Stores an element under number and returns the number, or 0 when it is refused: the number
 // is not 1..the last table entry, group_mark is not 0..255, the type is unknown, a coordinate
 // is out of range, or memory is exhausted (mem_full). Line types 10 and 20 store 1 and 2 and

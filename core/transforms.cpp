@@ -163,6 +163,7 @@ void shift_element(int n, int mode, double dx, double dy, double dz) {
   if (mode != 0 && mode != 2) return;
   TElement* e = lock_element(n);
   if (e == nullptr) return;
+  note_store_change();
   double* g = e->values;
   if (!e->deleted) {
     switch (e->element_type) {

@@ -215,6 +215,7 @@ class IgesReader {
   void fill(int number, const Geometry& geometry) {
     TElement* e = lock_element(number);
     if (e == nullptr) return;
+    note_store_change();
     if (e->element_type == geometry.type) {
       std::copy(geometry.g, geometry.g + 6, e->values);
       if (geometry.type == kArc) e->view = geometry.view;
@@ -242,6 +243,7 @@ class IgesReader {
       const int view = view_for(found->second, named == view_of_matrix_.end() ? 0 : named->second);
       TElement* e = lock_element(number);
       if (e == nullptr) continue;
+      note_store_change();
       if (view != 0 && e->element_type == kArc) e->view = view;
       globalunlock(element_handle[number]);
     }

@@ -204,7 +204,8 @@ std::vector<bench::Limit> redraw_limits() {
     const std::string kind = length == Length::kShort ? "short" : "long";
     const std::string redraw = bench_name("RedrawQt", length);
     limits.push_back({"Qt canvas redraw2 of 1 000 000 " + kind + " lines / plain Bresenham loop",
-                      bench::ratio(redraw, bench_name("BresenhamFloor", length)), 3.0, ""});
+                      bench::ratio(redraw, bench_name("BresenhamFloor", length)),
+                      length == Length::kShort ? 1.2 : 3.0, ""});
     limits.push_back({"Qt canvas redraw2 of 1 000 000 " + kind + " lines / QPainter drawLines",
                       bench::ratio(redraw, bench_name("QPainterFloor", length)), 1.0, ""});
   }
