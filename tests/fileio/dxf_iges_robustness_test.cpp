@@ -249,3 +249,67 @@ TEST_F(ExchangeCorpusTest, KnownForeignFilesGiveTheirEntities) {
 }
 
 }  // namespace
+
+namespace {
+
+struct End {
+  double x, y, z;
+};
+
+// The ends of every live line, in number order.
+std::vector<std::pair<End, End>> line_ends() {
+  std::vector<std::pair<End, End>> out;
+  for (int n = 1; n <= last_element_number; ++n) {
+    const TElement* e = lock_element(n);
+    if (e == nullptr || e->deleted || e->element_type != kLine) continue;
+    const double* v = e->values;
+    out.push_back({{v[0], v[1], v[2]}, {v[3], v[4], v[5]}});
+  }
+  return out;
+}
+
+}  // namespace
+
+// Points worked out by hand from the files' parameter data.
+TEST_F(ExchangeCorpusTest, OtherProgramsIgesPlacesSubfiguresAndSplinesAsWorkedOutByHand) {
+  // 124-001: an arrow of four lines (subfigure 308) placed by instance 408 through the matrix
+  // rows (0 -1 0 | 4), (-1 0 0 | 9), (0 0 1 | 0): (0,-0.5,0) goes to (4.5, 9, 0).
+  ASSERT_TRUE(read_iges(kCorpus + "/iges/pyiges-bench__124-001.igs"));
+  const auto arrow = line_ends();
+  ASSERT_EQ(arrow.size(), 4u);
+  const End expected[4][2] = {{{4.5, 9, 0}, {3.5, 9, 0}},
+                              {{4.5, 9, 0}, {4, 8.7, 0}},
+                              {{4.5, 9, 0}, {4, 9.3, 0}},
+                              {{4, 8.7, 0}, {4, 9.3, 0}}};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_NEAR(arrow[i].first.x, expected[i][0].x, 1e-12) << i;
+    EXPECT_NEAR(arrow[i].first.y, expected[i][0].y, 1e-12) << i;
+    EXPECT_NEAR(arrow[i].second.x, expected[i][1].x, 1e-12) << i;
+    EXPECT_NEAR(arrow[i].second.y, expected[i][1].y, 1e-12) << i;
+  }
+  // f126x: a clamped cubic B-spline (knots 0,0,0,0,1/3,2/3,1,1,1,1) from its first control
+  // point (-178, 109) to its last (-119, 138); its six control points as points, and as a
+  // polyline of five lines (copious data, form 12).
+  ASSERT_TRUE(read_iges(kCorpus + "/iges/pyiges-bench__f126x.igs"));
+  const auto lines = line_ends();
+  ASSERT_GT(lines.size(), 15u);
+  const std::vector<std::pair<End, End>> chain(lines.begin(), lines.end() - 5);
+  EXPECT_NEAR(chain.front().first.x, -178, 1e-9);
+  EXPECT_NEAR(chain.front().first.y, 109, 1e-9);
+  EXPECT_NEAR(chain.back().second.x, -119, 1e-9);
+  EXPECT_NEAR(chain.back().second.y, 138, 1e-9);
+  for (std::size_t i = 1; i < chain.size(); ++i) {  // one connected chain
+    EXPECT_EQ(chain[i].first.x, chain[i - 1].second.x) << i;
+    EXPECT_EQ(chain[i].first.y, chain[i - 1].second.y) << i;
+  }
+  const double polygon[6][2] = {{-178, 109}, {-166, 128}, {-144, 109},
+                                {-109, 112}, {-106, 134}, {-119, 138}};
+  for (int k = 0; k < 5; ++k) {
+    const auto& l = lines[lines.size() - 5 + k];
+    EXPECT_EQ(l.first.x, polygon[k][0]) << k;
+    EXPECT_EQ(l.first.y, polygon[k][1]) << k;
+    EXPECT_EQ(l.second.x, polygon[k + 1][0]) << k;
+    EXPECT_EQ(l.second.y, polygon[k + 1][1]) << k;
+  }
+  EXPECT_EQ(live_elements(), static_cast<int>(lines.size()) + 6);
+}
