@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/component/segment_canvas.h"
 #include "bench/limits.h"
 #include "core/core.h"
 #include "platform/qt/qt_canvas.h"
@@ -31,30 +32,7 @@ const char* name_of(Length length) {
   return length == Length::kShort ? "Short" : "Long";
 }
 
-// Keeps the segments a repaint draws.
-class SegmentCanvas : public orvane::Canvas {
- public:
-  std::vector<QLine> segments;
-
-  void SetPenColor(orvane::TColor) override {}
-  void SetPenStyle(orvane::TPenStyle) override {}
-  void SetPenWidth(int) override {}
-  void SetPenMode(orvane::TPenMode) override {}
-  void SetBrushColor(orvane::TColor) override {}
-  void SetBrushStyle(orvane::TBrushStyle) override {}
-  void MoveTo(int x, int y) override { at_ = QPoint(x, y); }
-  void LineTo(int x, int y) override {
-    segments.emplace_back(at_, QPoint(x, y));
-    at_ = QPoint(x, y);
-  }
-  void Ellipse(int, int, int, int) override {}
-  void Rectangle(int, int, int, int) override {}
-  void CopyRect(const orvane::TRect&, Canvas&, const orvane::TRect&, uint32_t) override {}
-  void SetFont(const std::string&, int) override {}
-
- private:
-  QPoint at_;
-};
+using bench::SegmentCanvas;
 
 struct Drawing {
   int length = -1;  // the Length the store holds now, -1 for none

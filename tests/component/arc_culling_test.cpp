@@ -11,6 +11,7 @@
 #include "core/core.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/recording_canvas.h"
+#include "tests/component/image_compare.h"
 
 using namespace orvane;
 
@@ -74,24 +75,6 @@ QImage paint(bool with_area) {
     }
   }
   return image;
-}
-
-int differing_pixels(const QImage& a, const QImage& b) {
-  int n = 0;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x)
-      n += a.pixel(x, y) != b.pixel(x, y);
-  }
-  return n;
-}
-
-int inked_pixels(const QImage& a) {
-  int n = 0;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x)
-      n += (a.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
-  }
-  return n;
 }
 
 TEST(ArcCulling, RepaintsShowTheSamePixelsAsDrawingEverySegment) {
