@@ -2,9 +2,11 @@
 // ratio to its floor measured in this run. Exits with 1 when a limit is missed.
 #include <benchmark/benchmark.h>
 
+#include "bench/cold.h"
 #include "bench/limits.h"
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> status = bench::run_cold_child(argc, argv)) return *status;
   benchmark::Initialize(&argc, argv);
   bench::run_benchmarks();
   std::vector<bench::Limit> limits = bench::extra_limits();

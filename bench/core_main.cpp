@@ -2,12 +2,15 @@
 // Exits with 1 when a limit is missed.
 #include <benchmark/benchmark.h>
 
+#include "bench/cold.h"
 #include "bench/limits.h"
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> status = bench::run_cold_child(argc, argv)) return *status;
   benchmark::Initialize(&argc, argv);
   // Memory first, while the arena holds nothing from earlier runs.
   bench::measure_memory();
+  bench::measure_cold_fill();
   bench::register_make_elements();
   bench::register_redraw();
   bench::run_benchmarks();

@@ -49,5 +49,7 @@ namespace bench {
 void register_make_elements();
 void register_redraw();
 void measure_memory();
+// Fills a store in fresh processes: first fill against a refill.
+void measure_cold_fill();
 
 }  // namespace bench

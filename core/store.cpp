@@ -4,10 +4,12 @@
 #include <cmath>
 #include <limits>
 #include <new>
+#include <vector>
 
 #include "core/helpers.h"
 #include "core/rendering.h"
 #include "core/state.h"
+#include "platform/element_memory.h"
 
 namespace orvane {
 
@@ -37,6 +39,19 @@ void free_blocks_from_1() {
     element_handle[n] = 0;
   }
   reset_free_number_search();
+}
+
+// Resizes the handle table to size entries, doubling its capacity when full. A new buffer has its
+// pages backed before the entries are copied in, so that a first fill takes no fault per page.
+void grow_table(std::size_t size) {
+  if (size > element_handle.capacity()) {
+    std::vector<Handle> bigger;
+    bigger.reserve(std::max(size, 2 * element_handle.capacity()));
+    element_memory::populate(bigger.data(), bigger.capacity() * sizeof(Handle));
+    bigger.assign(element_handle.begin(), element_handle.end());
+    element_handle.swap(bigger);
+  }
+  element_handle.resize(size, 0);
 }
 
 void grow_x_y(double x, double y) {
@@ -142,7 +157,7 @@ int get_new_element_number() {
     // No number is left, or the table cannot grow: 0, which make_element refuses.
     if (last_element_number >= kMaxElementNumber) return 0;
     try {
-      element_handle.resize(static_cast<std::size_t>(last_element_number) + 3, 0);
+      grow_table(static_cast<std::size_t>(last_element_number) + 3);
     } catch (const std::bad_alloc&) {
       mem_full = true;
       return 0;

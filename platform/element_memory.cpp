@@ -1,8 +1,8 @@
 #include "platform/element_memory.h"
 
-#include <cstdlib>
+#include <sys/mman.h>
+
 #include <cstring>
-#include <memory>
 #include <new>
 #include <vector>
 
@@ -14,21 +14,51 @@ constinit BlockTable blocks;
 
 namespace {
 
+using element_memory::kCommitStep;
 using element_memory::detail::blocks;
-using element_memory::detail::kChunkBlocks;
-using element_memory::detail::kChunkShift;
 
-constexpr std::size_t kChunkBytes = kChunkBlocks * kElementBlockSize;
 // Handles are 32-bit; keep one value free so that index + 1 never wraps to 0.
 constexpr std::size_t kMaxBlocks = 0xFFFFFFFEu;
+constexpr std::size_t kPage = 4096;
 
-struct FreeDeleter {
-  void operator()(unsigned char* p) const { std::free(p); }
-};
+std::size_t round_up(std::size_t n, std::size_t step) {
+  return (n + step - 1) / step * step;
+}
 
-// Blocks live in fixed chunks obtained zero-filled from calloc, so they never move and untouched
-// pages cost nothing; freed blocks are reused before the arena grows. When no block is in use
-// the arena starts again from its first block and keeps its memory for the next drawing.
+// An address range of at least bytes, aligned to kCommitStep, reserved without memory behind
+// it (no access, not charged); nullptr when the system refuses it.
+unsigned char* reserve(std::size_t bytes) {
+  void* p = mmap(nullptr, bytes + kCommitStep, PROT_NONE,
+                 MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+  if (p == MAP_FAILED) return nullptr;
+  auto* start = static_cast<unsigned char*>(p);
+  const std::size_t skip = round_up(reinterpret_cast<std::uintptr_t>(start), kCommitStep) -
+                           reinterpret_cast<std::uintptr_t>(start);
+  return start + skip;
+}
+
+// Makes [at, at + bytes) usable and fills its pages in one go rather than fault by fault.
+bool commit(unsigned char* at, std::size_t bytes) {
+  if (bytes == 0) return true;
+  if (mprotect(at, bytes, PROT_READ | PROT_WRITE) != 0) return false;
+#ifdef MADV_POPULATE_WRITE
+  madvise(at, bytes, MADV_POPULATE_WRITE);  // kernels without it fault the pages in on use
+#endif
+  return true;
+}
+
+// Gives [at, at + bytes) back to the system; the range stays reserved and reads zero when
+// committed again.
+void decommit(unsigned char* at, std::size_t bytes) {
+  if (bytes == 0) return;
+  madvise(at, bytes, MADV_DONTNEED);
+  mprotect(at, bytes, PROT_NONE);
+}
+
+// Blocks live in one reserved address range, so they never move; it is committed in steps of
+// kCommitStep bytes, zero-filled by the system. Freed blocks are reused before the arena grows.
+// When no block is in use the arena starts again from its first block and keeps its memory for
+// the next drawing.
 class Arena {
  public:
   ~Arena() { blocks = {}; }
@@ -43,13 +73,13 @@ class Arena {
       if (used_ >= kMaxBlocks || !grow_if_full()) return 0;
       index = used_++;
     }
-    // Blocks past the high-water mark are still as calloc gave them: zero.
+    // Blocks past the high-water mark are still as the system gave them: zero.
     if (index < touched_) {
-      std::memset(address(index), 0, kElementBlockSize);
+      std::memset(base_ + index * kElementBlockSize, 0, kElementBlockSize);
     } else {
       touched_ = index + 1;
     }
-    live_flag_[index] = 1;
+    live_bits_[index >> 6] |= uint64_t{1} << (index & 63);
     ++live_;
     publish();
     return static_cast<Handle>(index + 1);
@@ -58,7 +88,7 @@ class Arena {
   void release(Handle h) {
     if (global_lock(h) == nullptr) return;
     const std::size_t index = std::size_t{h} - 1;
-    live_flag_[index] = 0;
+    live_bits_[index >> 6] &= ~(uint64_t{1} << (index & 63));
     --live_;
     if (live_ == 0) {
       used_ = 0;
@@ -71,18 +101,16 @@ class Arena {
 
   std::size_t live() const { return live_; }
   std::size_t bytes() const {
-    return chunks_.size() * kChunkBytes +
-           chunks_.capacity() * (sizeof(chunks_[0]) + sizeof(chunk_addresses_[0])) +
-           live_flag_.capacity() + free_.capacity() * sizeof(uint32_t);
+    return committed_ + bits_committed_ + free_.capacity() * sizeof(uint32_t);
   }
   void set_limit(std::size_t limit) { limit_ = limit; }
 
-  // With no block in use every chunk goes back to the system.
+  // With no block in use every committed page goes back to the system.
   void trim() {
     if (live_ != 0) return;
-    chunks_ = decltype(chunks_)();
-    chunk_addresses_ = decltype(chunk_addresses_)();
-    live_flag_ = decltype(live_flag_)();
+    decommit(base_, committed_);
+    decommit(reinterpret_cast<unsigned char*>(live_bits_), bits_committed_);
+    committed_ = bits_committed_ = 0;
     free_ = decltype(free_)();
     used_ = 0;
     touched_ = 0;
@@ -90,35 +118,53 @@ class Arena {
   }
 
  private:
-  unsigned char* address(std::size_t index) {
-    return chunk_addresses_[index >> kChunkShift] +
-           (index & (kChunkBlocks - 1)) * kElementBlockSize;
+  bool reserve_once() {
+    if (base_ != nullptr) return true;
+    // As much address space as the handles can reach, or less if the system refuses it.
+    for (std::size_t blocks_wanted = kMaxBlocks; blocks_wanted * kElementBlockSize >= kCommitStep;
+         blocks_wanted /= 2) {
+      unsigned char* arena = reserve(round_up(blocks_wanted * kElementBlockSize, kCommitStep));
+      if (arena == nullptr) continue;
+      unsigned char* bits = reserve(round_up((blocks_wanted + 63) / 64 * 8, kCommitStep));
+      if (bits == nullptr) continue;  // address space only, no memory: left reserved
+#ifdef MADV_HUGEPAGE
+      madvise(arena, round_up(blocks_wanted * kElementBlockSize, kCommitStep), MADV_HUGEPAGE);
+#endif
+      base_ = arena;
+      live_bits_ = reinterpret_cast<uint64_t*>(bits);
+      capacity_blocks_ = blocks_wanted;
+      return true;
+    }
+    return false;
   }
 
   bool grow_if_full() {
-    if (used_ < chunks_.size() * kChunkBlocks) return true;
-    try {
-      chunks_.reserve(chunks_.size() + 1);
-      chunk_addresses_.reserve(chunks_.size() + 1);
-      live_flag_.reserve((chunks_.size() + 1) * kChunkBlocks);
-      void* chunk = std::calloc(kChunkBlocks, kElementBlockSize);
-      if (chunk == nullptr) return false;
-      chunks_.emplace_back(static_cast<unsigned char*>(chunk));
-      chunk_addresses_.push_back(static_cast<unsigned char*>(chunk));
-      live_flag_.resize(chunks_.size() * kChunkBlocks, 0);
-      return true;
-    } catch (const std::bad_alloc&) {
+    if (used_ < committed_ / kElementBlockSize) return true;
+    if (!reserve_once()) return false;
+    const std::size_t committed =
+        std::min(committed_ + kCommitStep, round_up(capacity_blocks_ * kElementBlockSize, kPage));
+    if (committed <= committed_) return false;
+    const std::size_t bits = round_up((committed / kElementBlockSize + 63) / 64 * 8, kPage);
+    if (!commit(reinterpret_cast<unsigned char*>(live_bits_) + bits_committed_,
+                bits - bits_committed_))
       return false;
-    }
+    bits_committed_ = bits;
+    if (!commit(base_ + committed_, committed - committed_)) return false;
+    committed_ = committed;
+    return used_ < committed_ / kElementBlockSize;
   }
 
-  void publish() { blocks = {chunk_addresses_.data(), live_flag_.data(), used_}; }
+  void publish() {
+    blocks = {base_, live_bits_, used_};
+  }
 
-  std::vector<std::unique_ptr<unsigned char, FreeDeleter>> chunks_;
-  std::vector<unsigned char*> chunk_addresses_;
-  std::vector<uint8_t> live_flag_;
+  unsigned char* base_ = nullptr;  // reserved, never released: blocks keep their addresses
+  uint64_t* live_bits_ = nullptr;
+  std::size_t capacity_blocks_ = 0;  // blocks the reserved range can hold
+  std::size_t committed_ = 0;        // bytes of the arena usable so far
+  std::size_t bits_committed_ = 0;   // bytes of the live bits usable so far
   std::vector<uint32_t> free_;
-  std::size_t used_ = 0;     // blocks handed out from the chunks, in order
+  std::size_t used_ = 0;     // blocks handed out, in order
   std::size_t touched_ = 0;  // blocks ever handed out: those below may hold old contents
   std::size_t live_ = 0;
   std::size_t limit_ = 0;
@@ -161,6 +207,19 @@ void set_block_limit(std::size_t limit) {
 }
 void trim() {
   arena().trim();
+}
+
+void populate(void* at, std::size_t bytes) {
+  const auto start = round_up(reinterpret_cast<std::uintptr_t>(at), kPage);
+  const auto end = (reinterpret_cast<std::uintptr_t>(at) + bytes) / kPage * kPage;
+  if (end <= start) return;
+  void* first = reinterpret_cast<void*>(start);
+#ifdef MADV_HUGEPAGE
+  madvise(first, end - start, MADV_HUGEPAGE);
+#endif
+#ifdef MADV_POPULATE_WRITE
+  madvise(first, end - start, MADV_POPULATE_WRITE);
+#endif
 }
 
 }  // namespace element_memory

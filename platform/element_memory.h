@@ -1,6 +1,8 @@
 // Element memory: zero-filled blocks of one element record, reached through handles.
 //
 // A handle is 1 + the index of a block in an arena whose blocks never move; 0 means no block.
+// The arena is one reserved address range, committed (and its pages populated) in steps of
+// kCommitStep bytes as it grows, so that a first fill takes no page fault per block.
 // Locking a handle gives the block's address, or nullptr for 0, a freed or an unknown handle.
 #pragma once
 
@@ -14,17 +16,19 @@ using Handle = uint32_t;
 // Size of one block: the element record is laid out to exactly this many bytes.
 inline constexpr std::size_t kElementBlockSize = 80;
 
-namespace element_memory::detail {
+namespace element_memory {
+// Bytes the arena commits at a time: one transparent huge page where the system has them.
+inline constexpr std::size_t kCommitStep = std::size_t{2} << 20;
+}  // namespace element_memory
 
-inline constexpr std::size_t kChunkShift = 14;
-inline constexpr std::size_t kChunkBlocks = std::size_t{1} << kChunkShift;
+namespace element_memory::detail {
 
 // What locking needs to know of the arena, kept current by it; locking is inline because every
 // drawing pass locks each element once.
 struct BlockTable {
-  unsigned char* const* chunks = nullptr;  // base address of each chunk
-  const uint8_t* live = nullptr;           // per block handed out: 1 while it is allocated
-  std::size_t used = 0;                    // blocks handed out from the chunks so far
+  unsigned char* base = nullptr;   // the first block; the others follow it contiguously
+  const uint64_t* live = nullptr;  // one bit per block handed out: 1 while it is allocated
+  std::size_t used = 0;            // blocks handed out so far
 };
 extern constinit BlockTable blocks;
 
@@ -36,8 +40,8 @@ Handle global_alloc();
 inline void* global_lock(Handle h) {
   using namespace element_memory::detail;
   const std::size_t index = std::size_t{h} - 1;  // handle 0 wraps past every block
-  if (index >= blocks.used || !blocks.live[index]) return nullptr;
-  return blocks.chunks[index >> kChunkShift] + (index & (kChunkBlocks - 1)) * kElementBlockSize;
+  if (index >= blocks.used || !((blocks.live[index >> 6] >> (index & 63)) & 1)) return nullptr;
+  return blocks.base + index * kElementBlockSize;
 }
 
 inline void global_unlock(Handle) {}
@@ -53,6 +57,9 @@ std::size_t live_blocks();
 std::size_t arena_bytes();
 // Caps the number of live blocks, so that allocation failure can be tested; 0 removes the cap.
 void set_block_limit(std::size_t limit);
+// Asks the system to back the whole pages of [at, at + bytes) now, in one go rather than fault
+// by fault; their contents are kept. For large tables that are about to be filled.
+void populate(void* at, std::size_t bytes);
 // Gives the arena's memory back to the system when no block is in use. Freed memory is
 // otherwise kept for the next drawing.
 void trim();

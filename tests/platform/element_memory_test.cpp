@@ -111,3 +111,53 @@ TEST(ElementMemory, BlocksStayPutWhileTheArenaGrows) {
   EXPECT_GE(element_memory::arena_bytes(), handles.size() * kElementBlockSize);
   free_all(handles);
 }
+
+// The arena commits kCommitStep bytes at a time: every block keeps its address and contents
+// across several steps, the memory held follows the steps, and a limit set in the middle of a
+// step still refuses blocks.
+TEST(ElementMemory, CommitStepsKeepBlocksAndHonourTheLimit) {
+  const std::size_t per_step = element_memory::kCommitStep / kElementBlockSize;
+  const std::size_t count = 3 * per_step + per_step / 2;
+  std::vector<Handle> handles;
+  std::vector<void*> addresses;
+  for (std::size_t i = 0; i < count; ++i) {
+    handles.push_back(global_alloc());
+    ASSERT_NE(handles.back(), 0u) << i;
+    void* p = global_lock(handles.back());
+    addresses.push_back(p);
+    std::memcpy(p, &i, sizeof i);
+  }
+  std::size_t moved = 0, changed = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    void* p = global_lock(handles[i]);
+    if (p != addresses[i]) ++moved;
+    std::size_t v = 0;
+    std::memcpy(&v, p, sizeof v);
+    if (v != i) ++changed;
+  }
+  EXPECT_EQ(moved, 0u);
+  EXPECT_EQ(changed, 0u);
+  // Held memory covers the blocks but not more than one step beyond them (plus the live bits).
+  EXPECT_GE(element_memory::arena_bytes(), count * kElementBlockSize);
+  EXPECT_LE(element_memory::arena_bytes(),
+            count * kElementBlockSize + element_memory::kCommitStep + count / 8 + (1 << 20));
+
+  element_memory::set_block_limit(element_memory::live_blocks() + 2);
+  handles.push_back(global_alloc());
+  handles.push_back(global_alloc());
+  EXPECT_NE(handles[handles.size() - 1], 0u);
+  EXPECT_EQ(global_alloc(), 0u);
+  element_memory::set_block_limit(0);
+  free_all(handles);
+
+  // Given back and committed again, the blocks come zero-filled.
+  element_memory::trim();
+  EXPECT_EQ(element_memory::arena_bytes(), 0u);
+  for (std::size_t i = 0; i < per_step + 1; ++i)
+    handles.push_back(global_alloc());
+  std::size_t dirty = 0;
+  for (Handle h : handles)
+    if (!all_zero(h)) ++dirty;
+  EXPECT_EQ(dirty, 0u);
+  free_all(handles);
+}

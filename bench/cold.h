@@ -1,0 +1,30 @@
+// Cold figures: work timed in a fresh process. The benchmark program starts itself again with a
+// flag; the child runs one registered task and writes its figures to the parent through a pipe.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// A task a child runs: takes the arguments after the flag, returns its figures.
+using ColdTask = std::function<std::vector<double>(const std::vector<std::string>&)>;
+
+// Registers a task under a flag (at load time, so that the child finds it too).
+struct AddColdTask {
+  AddColdTask(const std::string& flag, ColdTask task);
+};
+
+// When argv names a registered flag, runs its task, writes its figures to stdout and returns the
+// exit status; otherwise nothing. Called first in main.
+std::optional<int> run_cold_child(int argc, char** argv);
+
+// Runs the task of a flag in a fresh copy of this program; its figures, or empty on failure.
+std::vector<double> run_in_child(const std::string& flag, const std::vector<std::string>& args);
+
+// The thread's CPU time in seconds, system time (page faults) included.
+double thread_seconds();
+
+}  // namespace bench
