@@ -50,6 +50,7 @@ class TOrvane : public QWidget {
   Q_PROPERTY(double ChordTolerance READ GetChordTolerance WRITE SetChordTolerance)
   Q_PROPERTY(Qt::MouseButton RotateButton READ GetRotateButton WRITE SetRotateButton)
   Q_PROPERTY(Qt::KeyboardModifiers RotateModifiers READ GetRotateModifiers WRITE SetRotateModifiers)
+  Q_PROPERTY(bool FirstElementsPreview READ GetFirstElementsPreview WRITE SetFirstElementsPreview)
 
  public:
   // The enumerations of the properties as Qt lists them (Designer shows their names); each
@@ -154,6 +155,13 @@ class TOrvane : public QWidget {
   void SetRotateButton(Qt::MouseButton value);
   Qt::KeyboardModifiers GetRotateModifiers() const { return rotate_modifiers_; }
   void SetRotateModifiers(Qt::KeyboardModifiers value);
+
+  // How a drag shows the drawing until the release draws all of it. Off (the default): a pan
+  // moves the last picture with the pointer and a rotation draws elements spread over the whole
+  // drawing, as many as fit in a frame's time. On: every move clears the picture and draws the
+  // first 200 elements, and the release draws over that frame without clearing it.
+  bool GetFirstElementsPreview() const { return first_elements_preview_; }
+  void SetFirstElementsPreview(bool value) { first_elements_preview_ = value; }
 
   // Making elements stores them without drawing; each returns the element's number, 0 when the
   // element was refused.
@@ -356,6 +364,7 @@ class TOrvane : public QWidget {
   void rotate_by_mouse(int x, int y);
   void finish_pick(int x, int y);
   void quick_frame();
+  void sampled_frame();
   // Lets QVariant convert between the core's enumerations and the Qt ones above.
   static void register_property_types();
   bool is_rotate_gesture(TShiftState s) const;
@@ -379,6 +388,8 @@ class TOrvane : public QWidget {
   std::array<bool, 5> fit_pending_{};  // by window number
   std::array<QSize, 5> fit_size_{};    // the size each pending fit was made for
   QSize laid_out_size_;                // the size the windows were last brought to
+  bool first_elements_preview_ = false;
+  double preview_ns_per_element_ = 0;  // measured by the last rotation preview; 0 until then
   bool drag_cancelled_ = false;        // Escape ended the drag: moves until the release are idle
   struct DragStart {
     int window = 0;

@@ -2,6 +2,8 @@
 
 #include <QtMath>
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 #include "core/state.h"
 #include "platform/qt/qt_canvas.h"
@@ -131,6 +133,41 @@ void PaintBoxCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 
 void PaintBoxCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& src, uint32_t mode) {
   open().CopyRect(dest, source, src, mode);
+}
+
+void PaintBoxCanvas::scroll(int dx, int dy, TColor background) {
+  close();
+  fit_image();
+  const qreal ratio = image_.devicePixelRatio();
+  const long long w = image_.width(), h = image_.height();
+  // The shift in device pixels, no more than the image: beyond that nothing of it stays.
+  const long long sx = std::clamp<long long>(qRound64(dx * ratio), -w, w);
+  const long long sy = std::clamp<long long>(qRound64(dy * ratio), -h, h);
+  if (sx == 0 && sy == 0) return;
+  const QRgb fill = rgb_of(background);
+  const long long kept_width = w - std::abs(sx);
+  const long long from_x = std::max(-sx, 0LL), to_x = std::max(sx, 0LL);
+  auto row = [&](long long y) { return reinterpret_cast<QRgb*>(image_.scanLine(int(y))); };
+  // Rows are copied in the order that never reads a row already overwritten.
+  auto move_row = [&](long long y) {
+    QRgb* dst = row(y);
+    const long long src_y = y - sy;
+    if (src_y < 0 || src_y >= h || kept_width <= 0) {
+      std::fill(dst, dst + w, fill);
+      return;
+    }
+    std::memmove(dst + to_x, row(src_y) + from_x, sizeof(QRgb) * kept_width);
+    std::fill(dst, dst + to_x, fill);
+    std::fill(dst + to_x + kept_width, dst + w, fill);
+  };
+  if (sy > 0) {
+    for (long long y = h - 1; y >= 0; --y)
+      move_row(y);
+  } else {
+    for (long long y = 0; y < h; ++y)
+      move_row(y);
+  }
+  if (!quiet_) owner_.update();
 }
 
 QImage PaintBoxCanvas::source_pixels(const QRect& r) {

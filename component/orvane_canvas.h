@@ -47,6 +47,8 @@ class PaintBoxCanvas : public Canvas, public PixelSource {
   // The picture with every drawing call so far in it. A widget whose size changed since the
   // image was made gets a new image filled with the background colour.
   const QImage& image();
+  // Moves the picture by (dx, dy) widget pixels; the strips it uncovers get the background.
+  void scroll(int dx, int dy, TColor background);
   // Ends painting on the image; the next drawing call begins it again.
   void close();
   // While set, drawing does not ask the owner to repaint (the owner is painting already).

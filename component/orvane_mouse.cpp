@@ -1,7 +1,10 @@
 // The mouse: Qt's events become MouseDown, MouseMove and MouseUp, which pan and rotate the view
 // while a button is held and then hand the event to the application. The wheel zooms.
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "component/orvane.h"
@@ -16,10 +19,12 @@ namespace orvane {
 
 namespace {
 
-constexpr int kNotch = 120;             // wheel angle of one notch, in eighths of a degree
-constexpr double kPixelsPerDegree = 8;  // mouse travel that turns the view one degree
-constexpr int kQuickFrame = 4;          // plot_elements mode: the first 200 visible elements
-constexpr int kVisibleLayers = 1;       // plot_elements mode: every element on a visible layer
+constexpr int kNotch = 120;              // wheel angle of one notch, in eighths of a degree
+constexpr double kPixelsPerDegree = 8;   // mouse travel that turns the view one degree
+constexpr int kQuickFrame = 4;           // plot_elements mode: the first 200 visible elements
+constexpr int kVisibleLayers = 1;        // plot_elements mode: every element on a visible layer
+constexpr double kFrameBudgetNs = 16e6;  // time a rotation preview may take to draw
+constexpr double kFirstGuessNs = 100;    // cost of an element before any preview measured one
 
 TShiftState shift_state(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons) {
   TShiftState s;
@@ -93,10 +98,15 @@ void TOrvane::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   } else if (dynamic_rotate_flag || pan_flag) {
     dynamic_rotate_flag = false;
     pan_flag = false;
-    // The whole drawing over the last quick frame, which is not cleared first.
     ensure_element_table();
-    const PlotArea area(width(), height());
-    plot_elements(canvas_, current_plot_window, kVisibleLayers);
+    if (first_elements_preview_) {
+      // The whole drawing over the last quick frame, which is not cleared first.
+      const PlotArea area(width(), height());
+      plot_elements(canvas_, current_plot_window, kVisibleLayers);
+    } else {
+      // A full repaint: the frame may hold a moved picture or a sample of an older drawing.
+      redraw2(canvas_, width(), height());
+    }
   }
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
   emit mouseUp(button, shift, x, y);
@@ -106,13 +116,20 @@ void TOrvane::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 void TOrvane::pan_by_mouse(int x, int y) {
   const int w = current_plot_window;
   if (!is_view_number(w)) return;
+  const int old_origin_x = x_plot_origin[w], old_origin_y = y_plot_origin[w];
   screen_center_x[w] += (static_cast<double>(global_int1) - x) / xscale[w];
   screen_center_y[w] += (static_cast<double>(global_int2) - y) / yscale[w];
   set_scale(-1, width(), height());
   global_int1 = x;
   global_int2 = y;
   pan_flag = true;
-  quick_frame();
+  if (first_elements_preview_) {
+    quick_frame();
+  } else {
+    // The picture moves as the pixel origin did, which is the pointer's travel up to rounding.
+    canvas_.scroll(x_plot_origin[w] - old_origin_x, y_plot_origin[w] - old_origin_y,
+                   plot_background);
+  }
 }
 
 // Vertical travel turns the view about X, horizontal travel about Y.
@@ -130,7 +147,11 @@ void TOrvane::rotate_by_mouse(int x, int y) {
   // The top window does not use the rotation: its picture stays as it is.
   if (current_plot_window != 1) {
     set_coefficiants();
-    quick_frame();
+    if (first_elements_preview_) {
+      quick_frame();
+    } else {
+      sampled_frame();
+    }
   }
   set_onchangeview();
 }
@@ -140,6 +161,24 @@ void TOrvane::quick_frame() {
   clear_screen(canvas_, width(), height());
   const PlotArea area(width(), height());
   plot_elements(canvas_, current_plot_window, kQuickFrame);
+}
+
+// Every k-th element, k chosen so that the frame takes about the budget at the cost per element
+// the last frame measured.
+void TOrvane::sampled_frame() {
+  ensure_element_table();
+  clear_screen(canvas_, width(), height());
+  const PlotArea area(width(), height());
+  const double cost = preview_ns_per_element_ > 0 ? preview_ns_per_element_ : kFirstGuessNs;
+  const double count = std::max(last_element_number, 1);
+  const double stride = std::ceil(count * cost / kFrameBudgetNs);
+  QElapsedTimer timer;
+  timer.start();
+  const int drawn = plot_sampled_elements(canvas_, current_plot_window,
+                                          static_cast<int>(std::clamp(stride, 1.0, count)));
+  canvas_.close();  // the drawing queued on the canvas is part of the cost
+  const qint64 elapsed = timer.nsecsElapsed();
+  if (drawn > 0 && elapsed > 0) preview_ns_per_element_ = static_cast<double>(elapsed) / drawn;
 }
 
 void TOrvane::mousePressEvent(QMouseEvent* event) {

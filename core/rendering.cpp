@@ -750,6 +750,25 @@ void plot_elements(Canvas& canvas, int view, int mode) {
   if (draw_axis_flag) draw_axis(canvas);
 }
 
+int plot_sampled_elements(Canvas& canvas, int view, int stride) {
+  if (!is_view_number(view)) return 0;
+  const Pass pass;
+  const long long step = std::max(stride, 1);
+  const Handle* handles = element_handle.data();
+  const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);
+  int drawn = 0;
+  for (long long n = 1; n <= last; n += step) {
+    const TElement* e = globallock(handles[n]);
+    if (drawn_in_mode_1(e)) {
+      draw_record(canvas, *e);
+      ++drawn;
+    }
+    if (e != nullptr) globalunlock(handles[n]);
+  }
+  if (draw_axis_flag) draw_axis(canvas);
+  return drawn;
+}
+
 void draw_axis(Canvas& canvas) {
   const int w = current_plot_window;
   if (!is_view_number(w)) return;

@@ -35,6 +35,10 @@ void clear_screen(Canvas& canvas, int width, int height);
 // Draws the elements that mode selects: 0 all, 1 visible layers, 2 group members,
 // 3 group_mark 5, 4 the first 200 of visible layers; then the axes when draw_axis_flag is set.
 void plot_elements(Canvas& canvas, int view, int mode);
+// Draws every stride-th element number (1, 1 + stride, ...) of the visible layers: a preview
+// spread over the whole drawing; then the axes when draw_axis_flag is set. Returns the number of
+// elements drawn.
+int plot_sampled_elements(Canvas& canvas, int view, int stride);
 // Draws one element in current_plot_window (view is not used), in its highlight colour.
 void draw_element(Canvas& canvas, int view, const TElement* e);
 

@@ -88,8 +88,10 @@ TEST_F(OrvaneMouse, RotatingRedrawsTheFrameExceptInTheTopWindow) {
   QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::AltModifier, {100, 66});
 }
 
-// Elements 2 to 201 lie on row 10, element 202 on row 80: a drag frame shows only the first 200.
+// Elements 2 to 201 lie on row 10, element 202 on row 80: with the first elements preview, a drag
+// frame shows only the first 200.
 TEST_F(OrvaneMouse, DraggingShowsTheFirst200ElementsAndTheReleaseAllOfThem) {
+  widget->SetFirstElementsPreview(true);
   for (int i = 0; i < 200; ++i)
     widget->MakeLine(-10, 8, 0, 10, 8, 0);
   widget->MakeLine(-10, -6, 0, 10, -6, 0);

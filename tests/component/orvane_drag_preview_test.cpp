@@ -1,0 +1,212 @@
+// What a drag shows: a pan moves the last picture with the pointer, a rotation draws a sample of
+// the whole drawing, the release draws the whole drawing as a fresh repaint would; and the older
+// preview of the first 200 elements when the application asks for it.
+#include <QImage>
+#include <cmath>
+
+#include "tests/component/orvane_fixture.h"
+
+using namespace orvane;
+
+namespace {
+
+class OrvaneDragPreview : public OrvaneTest {
+ protected:
+  QImage picture() { return widget->backing_image().copy(); }
+
+  // The picture a Redraw gives now, leaving that repaint on the widget.
+  QImage fresh_repaint() {
+    widget->Redraw();
+    return picture();
+  }
+
+  static int pixels_of(const QImage& image, QRgb color) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if ((image.pixel(x, y) & 0xFFFFFF) == color) ++n;
+    return n;
+  }
+
+  // Lines and a circle over the whole widget, each in its own place; returns the circle's number.
+  int make_scene() {
+    for (int i = 0; i < 12; ++i)
+      widget->MakeLine(-19 + 3 * i, -9, 0, -17 + 3 * i, 9 - i, 0);
+    const int circle = widget->MakeCircle(4, 2, 0, 5, false);
+    widget->MakeLine(-20, 3, 0, 20, 3, 0);
+    return circle;
+  }
+
+  // Every pixel of after is the pixel of before (dx, dy) pixels back, or black where that lies
+  // outside the picture.
+  static void expect_shifted(const QImage& before, const QImage& after, int dx, int dy) {
+    ASSERT_EQ(before.size(), after.size());
+    int compared = 0;
+    for (int y = 0; y < after.height(); ++y) {
+      for (int x = 0; x < after.width(); ++x) {
+        const int sx = x - dx, sy = y - dy;
+        const bool inside = sx >= 0 && sy >= 0 && sx < before.width() && sy < before.height();
+        const QRgb want = inside ? before.pixel(sx, sy) & 0xFFFFFF : kBlack;
+        ASSERT_EQ(after.pixel(x, y) & 0xFFFFFF, want) << "at " << x << "," << y;
+        ++compared;
+      }
+    }
+    EXPECT_EQ(compared, after.width() * after.height());
+  }
+
+  static constexpr QRgb kBlue = 0x0000FF;
+};
+
+TEST_F(OrvaneDragPreview, TheNewPreviewIsTheDefaultAndTheOldOneAProperty) {
+  EXPECT_FALSE(widget->GetFirstElementsPreview());
+  EXPECT_FALSE(widget->property("FirstElementsPreview").toBool());
+  widget->setProperty("FirstElementsPreview", true);
+  EXPECT_TRUE(widget->GetFirstElementsPreview());
+}
+
+TEST_F(OrvaneDragPreview, APanMovesTheLastPictureWithThePointerAndTheReleaseRepaints) {
+  if (widget->devicePixelRatioF() != 1) GTEST_SKIP() << "pixels compared at ratio 1";
+  make_scene();
+  widget->Redraw();
+  // Drawn but not stored: only a moved picture still shows it during the pan.
+  widget->DrawLine(-10, -7, 0, 10, -7, 0);
+  const QImage start = picture();
+  ASSERT_EQ(start.pixel(100, 85) & 0xFFFFFF, kLime);
+  ASSERT_GT(pixels_of(start, kLime), 300);
+
+  QTest::mousePress(widget.get(), Qt::LeftButton, Qt::ControlModifier, {100, 50});
+  move({130, 60}, Qt::LeftButton, Qt::ControlModifier);
+  EXPECT_TRUE(pan_flag);
+  expect_shifted(start, picture(), 30, 10);
+  EXPECT_EQ(pixel(130, 95), kLime);  // the drawn-only line, moved with the rest
+  const QImage first = picture();
+  move({115, 42}, Qt::LeftButton, Qt::ControlModifier);  // back and up: 15 left, 18 up
+  expect_shifted(first, picture(), -15, -18);
+  QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::ControlModifier, {115, 42});
+  EXPECT_FALSE(pan_flag);
+  const QImage released = picture();
+  EXPECT_EQ(released, fresh_repaint());
+  EXPECT_EQ(released.pixel(115, 77) & 0xFFFFFF, kBlack);  // the unstored line is gone
+}
+
+TEST_F(OrvaneDragPreview, TheMiddleButtonPanMovesThePictureToo) {
+  if (widget->devicePixelRatioF() != 1) GTEST_SKIP() << "pixels compared at ratio 1";
+  make_scene();
+  widget->Redraw();
+  widget->DrawLine(-10, -7, 0, 10, -7, 0);  // not stored: kept only by a moved picture
+  const QImage start = picture();
+  QTest::mousePress(widget.get(), Qt::MiddleButton, Qt::NoModifier, {100, 50});
+  move({80, 55}, Qt::MiddleButton);
+  expect_shifted(start, picture(), -20, 5);
+  EXPECT_EQ(pixel(80, 90), kLime);
+  QTest::mouseRelease(widget.get(), Qt::MiddleButton, Qt::NoModifier, {80, 55});
+  EXPECT_EQ(picture(), fresh_repaint());
+}
+
+// 10 000 short lines over a square around the origin: numbers up to 201 in lime, the rest in
+// blue, so the colour tells which part of the numbering a preview drew.
+class OrvaneRotationPreview : public OrvaneDragPreview {
+ protected:
+  void SetUp() override {
+    OrvaneDragPreview::SetUp();
+    widget->SetView(vISO);
+    widget->SetViewSize(20);
+    for (int i = 0; i < 10000; ++i) {
+      if (i == 200) widget->setDrawColor(QColor(0, 0, 255));
+      const double x = (i % 100) * 0.16 - 8, y = (i / 100) * 0.16 - 8;
+      widget->MakeLine(x, y, 0, x + 0.1, y, 0);
+    }
+    widget->Redraw();
+  }
+
+  // The frame after one rotating move, with the button still held.
+  QImage rotation_frame(Qt::MouseButton button, Qt::KeyboardModifiers keys) {
+    QTest::mousePress(widget.get(), button, keys, {100, 50});
+    move({104, 58}, button, keys);
+    EXPECT_TRUE(dynamic_rotate_flag);
+    return picture();
+  }
+};
+
+TEST_F(OrvaneRotationPreview, ARotationPreviewDrawsElementsFromTheWholeDrawing) {
+  const QImage before = picture();
+  ASSERT_GT(pixels_of(before, kBlue), 0);
+  const QImage frame = rotation_frame(Qt::LeftButton, Qt::AltModifier);
+  EXPECT_NE(frame, before);  // a new frame at the new angle
+  EXPECT_GT(pixels_of(frame, kBlue), 0);
+  EXPECT_GT(pixels_of(frame, kLime), 0);
+  QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::AltModifier, {104, 58});
+  EXPECT_FALSE(dynamic_rotate_flag);
+  EXPECT_EQ(picture(), fresh_repaint());
+}
+
+// The sample takes every stride-th number from the first on; number 1 is the empty start-up
+// record and draws nothing.
+TEST_F(OrvaneRotationPreview, TheSampleTakesEveryStrideThNumber) {
+  const int last = last_element_number;
+  ASSERT_EQ(last, 10001);
+  for (int stride : {1, 7, 50, 20000}) {
+    int expected = 0;
+    for (int n = 1; n <= last; n += stride)
+      expected += n == 1 ? 0 : 1;
+    clear_screen(widget->canvas(), 200, 100);
+    EXPECT_EQ(plot_sampled_elements(widget->canvas(), current_plot_window, stride), expected)
+        << stride;
+    EXPECT_EQ(pixels_of(picture(), kBlue) > 0, stride < last - 200) << stride;
+  }
+  // A layer that is hidden is left out of the sample as it is out of the repaint.
+  widget->SetVisibleLayer(widget->GetElement(2).layer, false);
+  EXPECT_EQ(plot_sampled_elements(widget->canvas(), current_plot_window, 1), 0);
+}
+
+TEST_F(OrvaneRotationPreview, ShiftMiddleRotationDrawsTheSampleToo) {
+  const QImage frame = rotation_frame(Qt::MiddleButton, Qt::ShiftModifier);
+  EXPECT_GT(pixels_of(frame, kBlue), 0);
+  QTest::mouseRelease(widget.get(), Qt::MiddleButton, Qt::ShiftModifier, {104, 58});
+  EXPECT_EQ(picture(), fresh_repaint());
+}
+
+TEST_F(OrvaneRotationPreview, WithThePropertyTheRotationShowsOnlyTheFirst200) {
+  widget->SetFirstElementsPreview(true);
+  const QImage frame = rotation_frame(Qt::LeftButton, Qt::AltModifier);
+  EXPECT_EQ(pixels_of(frame, kBlue), 0);
+  EXPECT_GT(pixels_of(frame, kLime), 0);
+  QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::AltModifier, {104, 58});
+  EXPECT_GT(pixels_of(picture(), kBlue), 0);  // the release draws everything
+}
+
+TEST_F(OrvaneDragPreview, AnElementChangedDuringAPanShowsAfterTheRelease) {
+  const int circle = make_scene();
+  widget->Redraw();
+  QTest::mousePress(widget.get(), Qt::LeftButton, Qt::ControlModifier, {100, 50});
+  move({110, 50}, Qt::LeftButton, Qt::ControlModifier);  // the centre is now x = -2
+  const int added = widget->MakeLine(-12, -8, 0, 8, -8, 0);
+  widget->SetIsDeleted(circle, true);
+  ASSERT_GT(pixels_of(picture(), kLime), 0);
+  ASSERT_EQ(pixel(100, 90), kBlack);
+  move({110, 50}, Qt::LeftButton, Qt::ControlModifier);
+  QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::ControlModifier, {110, 50});
+  ASSERT_GT(added, 0);
+  EXPECT_EQ(pixel(100, 90), kLime);
+  const QImage released = picture();
+  EXPECT_EQ(released, fresh_repaint());
+}
+
+TEST_F(OrvaneDragPreview, AnElementChangedDuringARotationShowsAfterTheRelease) {
+  widget->SetView(vFRONT);
+  widget->SetViewSize(20);
+  const int circle = make_scene();
+  widget->Redraw();
+  QTest::mousePress(widget.get(), Qt::LeftButton, Qt::AltModifier, {100, 50});
+  move({100, 58}, Qt::LeftButton, Qt::AltModifier);
+  const QImage during = picture();
+  widget->MakeLine(-10, 0, 6, 10, 0, 6);
+  widget->SetIsDeleted(circle, true);  // drawn by the frame, gone after the release
+  QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::AltModifier, {100, 58});
+  const QImage released = picture();
+  EXPECT_EQ(during.pixel(100, 20) & 0xFFFFFF, kBlack);
+  EXPECT_EQ(released.pixel(100, 20) & 0xFFFFFF, kLime);  // the new line, 6 units up
+  EXPECT_EQ(released, fresh_repaint());
+}
+
+}  // namespace
