@@ -2,13 +2,12 @@
 
 #include <cmath>
 
+#include "core/helpers.h"
 #include "core/state.h"
 
 namespace orvane {
 
 namespace {
-
-constexpr double kDegrees = 57.2957795131;
 
 bool is_world_xy(const Frame& f) {
   return f.u.x == 1 && f.u.y == 0 && f.u.z == 0 && f.v.x == 0 && f.v.y == 1 && f.v.z == 0;
@@ -47,7 +46,7 @@ bool dxf_arc_plane(const TElement& e, DxfArcPlane& out) {
   out.normal = unit_or_z(cross(f.u, f.v));
   const Frame g = arbitrary_axis_frame(out.normal);
   out.centre = {dot(centre, g.u), dot(centre, g.v), dot(centre, g.n)};
-  const double offset = std::atan2(dot(f.u, g.v), dot(f.u, g.u)) * kDegrees;
+  const double offset = std::atan2(dot(f.u, g.v), dot(f.u, g.u)) * kDegPerRad;
   out.start = e.values[4];
   out.end = e.values[5];
   if (std::fabs(offset) > 1e-12) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/helpers.h"
 #include "fileio/curve_tessellation.h"
 #include "fileio/dxf_draw.h"
 
@@ -10,7 +11,6 @@ namespace orvane {
 
 namespace {
 
-constexpr double kDegrees = 57.2957795131;
 constexpr double kTurn = 6.283185307179586;
 constexpr int kRational = 4;
 
@@ -107,7 +107,8 @@ void draw_dxf_ellipse(const DxfRecord& r, DxfDraw& d) {
   }
   const Vec3 minor = ratio * cross(unit_or_z(r.extrusion()), major);
   const bool whole = std::fabs(std::fabs(t1 - t0) - kTurn) < 1e-9 || t1 == t0;
-  d.conic(centre, major, minor, whole ? 0 : t0 * kDegrees, whole ? 0 : t1 * kDegrees, d.style(r));
+  d.conic(centre, major, minor, whole ? 0 : t0 * kDegPerRad, whole ? 0 : t1 * kDegPerRad,
+          d.style(r));
 }
 
 void draw_dxf_spline(const DxfRecord& r, DxfDraw& d) {

@@ -17,13 +17,6 @@ namespace {
 constexpr int kLastLayer = kLayers - 1;
 constexpr int kOverflowLayer = 252;
 
-std::string upper(std::string_view s) {
-  std::string u(s);
-  for (char& c : u)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return u;
-}
-
 bool starts(std::string_view s, std::string_view prefix) {
   return s.substr(0, prefix.size()) == prefix;
 }

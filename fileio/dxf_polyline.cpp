@@ -7,13 +7,13 @@
 #include <unordered_set>
 #include <utility>
 
+#include "core/helpers.h"
 #include "fileio/dxf_draw.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr double kDegrees = 57.2957795131;
 constexpr int kClosed = 1, kSplineFrame = 16, k3dPolyline = 8, kMesh = 16, kClosedN = 32,
               kPolyface = 64, kFaceRecord = 128, kMeshVertex = 64;
 
@@ -120,7 +120,7 @@ void draw_bulge_segment(const Vec3& normal, const Vec3& a, const Vec3& b, double
                         const ElementStyle& s, DxfDraw& d) {
   const double dx = b.x - a.x, dy = b.y - a.y;
   const double chord = std::hypot(dx, dy);
-  const double sweep = 4 * std::atan(std::fabs(bulge)) * kDegrees;
+  const double sweep = 4 * std::atan(std::fabs(bulge)) * kDegPerRad;
   if (!std::isfinite(bulge) || !(sweep > 1e-3) || !(chord > 0) || !std::isfinite(chord)) {
     d.line(ocs_to_wcs(normal, a), ocs_to_wcs(normal, b), s);
     return;
@@ -131,8 +131,8 @@ void draw_bulge_segment(const Vec3& normal, const Vec3& a, const Vec3& b, double
   const double cx = (a.x + b.x) / 2 - h * dy / chord;
   const double cy = (a.y + b.y) / 2 + h * dx / chord;
   const double radius = chord * (1 + bulge * bulge) / (4 * std::fabs(bulge));
-  double from = std::atan2(a.y - cy, a.x - cx) * kDegrees;
-  double to = std::atan2(b.y - cy, b.x - cx) * kDegrees;
+  double from = std::atan2(a.y - cy, a.x - cx) * kDegPerRad;
+  double to = std::atan2(b.y - cy, b.x - cx) * kDegPerRad;
   if (bulge < 0) std::swap(from, to);
   if (from < 0) from += 360;
   if (to < 0) to += 360;

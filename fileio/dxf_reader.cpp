@@ -21,13 +21,6 @@ namespace orvane {
 
 namespace {
 
-std::string upper(std::string_view s) {
-  std::string u(s);
-  for (char& c : u)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return u;
-}
-
 // The units the HEADER names: 1 metric, 0 imperial, -1 when it does not say.
 int header_units(const DxfRecord& header) {
   int insunits = -1, measurement = -1;

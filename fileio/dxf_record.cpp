@@ -16,14 +16,6 @@ bool is_numeric(int code) {
 
 }  // namespace
 
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-    s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-    s.remove_suffix(1);
-  return s;
-}
-
 void DxfRecord::clear() {
   type.clear();
   groups.clear();

@@ -9,6 +9,7 @@
 
 #include "fileio/dxf_pairs.h"
 #include "fileio/geometry3d.h"
+#include "fileio/text_view.h"
 
 namespace orvane {
 
@@ -68,8 +69,5 @@ class DxfRecordReader {
   DxfRecord pending_;
   int64_t bad_numbers_ = 0;
 };
-
-// s without the spaces and tabs at either end.
-std::string_view trim(std::string_view s);
 
 }  // namespace orvane

@@ -6,6 +6,7 @@
 
 #include "fileio/dxf_codes.h"
 #include "fileio/numbers.h"
+#include "fileio/text_view.h"
 
 namespace orvane {
 
@@ -13,23 +14,6 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kBinaryFirstLine = "AutoCAD Binary DXF";
-
-bool is_blank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-std::string_view trim_end(std::string_view s) {
-  while (!s.empty() && is_blank(s.back()))
-    s.remove_suffix(1);
-  return s;
-}
-
-std::string_view trim(std::string_view s) {
-  s = trim_end(s);
-  while (!s.empty() && is_blank(s.front()))
-    s.remove_prefix(1);
-  return s;
-}
 
 // A code line: an integer with nothing but spaces and tabs around it.
 bool parse_code(std::string_view line, int& code) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/helpers.h"
 #include "core/state.h"
 #include "core/store.h"
 #include "fileio/curve_tessellation.h"
@@ -11,7 +12,6 @@ namespace orvane {
 
 namespace {
 
-constexpr double kDegrees = 57.2957795131;
 // Normals and frames closer than this count as the same plane.
 constexpr double kSamePlane = 1e-9;
 // The first arc view that planes other than the world ones take.
@@ -83,7 +83,7 @@ double fold(double a) {
 int arc_view_for_plane(const Vec3& x_axis, const Vec3& y_axis, double& angle_offset) {
   const Vec3 normal = unit_or_z(cross(x_axis, y_axis));
   const Frame f = arbitrary_axis_frame(normal);
-  angle_offset = std::atan2(dot(x_axis, f.v), dot(x_axis, f.u)) * kDegrees;
+  angle_offset = std::atan2(dot(x_axis, f.v), dot(x_axis, f.u)) * kDegPerRad;
   if (near(normal, Vec3{0, 0, 1})) return 1;
   for (const AxisView& a : kAxisViews) {
     if (!near(normal, a.normal)) continue;
@@ -145,8 +145,8 @@ void ElementSink::arc(const Vec3& centre, const Vec3& x_axis, const Vec3& y_axis
   if (view == 0) {
     report_.leave_out("arc", LeftOut::kNoPlane);
     const double sweep = start == end ? 360.0 : fold(end - start);
-    chain(tessellate_ellipse(centre, radius * x_axis, radius * y_axis, start / kDegrees,
-                             (start + (sweep == 0 ? 360.0 : sweep)) / kDegrees,
+    chain(tessellate_ellipse(centre, radius * x_axis, radius * y_axis, start / kDegPerRad,
+                             (start + (sweep == 0 ? 360.0 : sweep)) / kDegPerRad,
                              effective_chord_tolerance()),
           s);
     return;
@@ -178,7 +178,7 @@ void ElementSink::conic_arc(const Vec3& c, const Vec3& a, const Vec3& b, double 
   double sweep = end - start;
   if (sweep <= 0 || sweep > 360) sweep = start == end ? 360.0 : fold(sweep);
   if (sweep == 0) sweep = 360.0;
-  chain(tessellate_ellipse(c, a, b, start / kDegrees, (start + sweep) / kDegrees,
+  chain(tessellate_ellipse(c, a, b, start / kDegPerRad, (start + sweep) / kDegPerRad,
                            effective_chord_tolerance()),
         s);
 }

@@ -7,18 +7,11 @@
 #include <exception>
 
 #include "fileio/iges_records.h"
+#include "fileio/text_view.h"
 
 namespace orvane::iges {
 
 namespace {
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && s.front() == ' ')
-    s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ')
-    s.remove_suffix(1);
-  return s;
-}
 
 // An 8-column directory field as a whole number; 0 when blank or not a number.
 int directory_field(std::string_view line, int field) {

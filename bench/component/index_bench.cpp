@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "bench/component/segment_canvas.h"
+#include "bench/component/top_window.h"
 #include "bench/limits.h"
 #include "component/pick.h"
 #include "core/core.h"
@@ -30,8 +31,8 @@
 
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
+constexpr int kWidth = bench::kWidgetWidth;
+constexpr int kHeight = bench::kWidgetHeight;
 constexpr int kRepaintLines = 1000000;
 
 int pick_lines() {
@@ -81,14 +82,7 @@ void make_lines(int count) {
 
 // The top window around (0, 0), view_height units high (591 shows the whole drawing).
 void look(double view_height) {
-  orvane::draw_axis_flag = false;
-  orvane::current_plot_window = 1;
-  orvane::view_window_proc();
-  orvane::set_coefficiants();
-  orvane::screen_center_x[1] = 0;
-  orvane::screen_center_y[1] = 0;
-  orvane::view_height[1] = view_height;
-  orvane::set_scale(1, kWidth, kHeight);
+  bench::look_at_top(view_height);
 }
 
 // About 1 % of the drawing's area.

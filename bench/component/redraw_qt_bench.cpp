@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/component/segment_canvas.h"
+#include "bench/component/top_window.h"
 #include "bench/limits.h"
 #include "core/core.h"
 #include "platform/qt/qt_canvas.h"
@@ -22,8 +23,8 @@
 namespace {
 
 constexpr int kLines = 1000000;
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
+constexpr int kWidth = bench::kWidgetWidth;
+constexpr int kHeight = bench::kWidgetHeight;
 constexpr int kBatch = 10000;
 
 enum class Length { kShort, kLong };
@@ -68,15 +69,8 @@ void make_drawing(Length length) {
     orvane::make_element(orvane::get_new_element_number(), orvane::kLine, x1, y1, 0, x2, y2, 0,
                          orvane::clLime, 0, 1, 0, 1);
   }
-  orvane::draw_axis_flag = false;
-  orvane::current_plot_window = 1;
-  orvane::view_window_proc();
-  orvane::set_coefficiants();
   // 1.83 pixels a unit around the origin: the 1000 x 560 units of the lines fill the image.
-  orvane::screen_center_x[1] = 0;
-  orvane::screen_center_y[1] = 0;
-  orvane::view_height[1] = 591;
-  orvane::set_scale(1, kWidth, kHeight);
+  bench::look_at_top(591);
 
   SegmentCanvas collect;
   orvane::redraw2(collect, kWidth, kHeight);
