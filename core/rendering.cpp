@@ -74,16 +74,6 @@ struct PenMemory {
 };
 PenMemory pen_memory;
 
-class Pass {
- public:
-  Pass() { ++pen_memory.passes; }
-  ~Pass() {
-    if (--pen_memory.passes == 0) pen_memory.canvas = nullptr;
-  }
-  Pass(const Pass&) = delete;
-  Pass& operator=(const Pass&) = delete;
-};
-
 void forget_pen() {
   pen_memory.canvas = nullptr;
 }
@@ -376,6 +366,14 @@ SegmentRanges visible_segments(const PixelEllipse& e, double start, double sweep
 
 }  // namespace
 
+DrawingPass::DrawingPass() {
+  ++pen_memory.passes;
+}
+
+DrawingPass::~DrawingPass() {
+  if (--pen_memory.passes == 0) pen_memory.canvas = nullptr;
+}
+
 PlotArea::PlotArea(int width, int height)
     : old_set_(plot_area.set), old_width_(plot_area.width), old_height_(plot_area.height) {
   plot_area.set = true;
@@ -420,8 +418,21 @@ void set_draw_dc(Canvas& canvas, TColor color, int line_type) {
 
 void set_print_color(TColor color, int) {
   if (!print_on) return;
-  forget_pen();
-  if (Canvas* c = printer_canvas()) c->SetPenColor(print_monochrome ? clBlack : color);
+  Canvas* c = printer_canvas();
+  if (c == nullptr) return;
+  const TColor ink = print_monochrome ? clBlack : color;
+  PenMemory& m = pen_memory;
+  if (m.passes > 0 && m.canvas == c) {
+    if (m.color != ink) c->SetPenColor(m.color = ink);
+    return;
+  }
+  c->SetPenColor(ink);
+  if (m.passes == 0) return;
+  // The colour is known from now on; style and brush are not until a set_color sets them.
+  m.canvas = c;
+  m.color = ink;
+  m.style = -1;
+  m.brush_clear = false;
 }
 
 void clear_screen(Canvas& canvas, int width, int height) {
@@ -503,6 +514,72 @@ void draw_chain(Canvas& canvas, double xc, double yc, double zc, double radius, 
   }
 }
 
+// The canvas an arc goes to as one curve: the printer's page, or the vector picture when it
+// draws curves; none on the screen, whose picture is the chain of lines.
+CurveCanvas* curve_canvas() {
+  if (clipboard_on) return dynamic_cast<CurveCanvas*>(metafilecanvas);
+  if (!print_on) return nullptr;
+  Printer* p = current_printer();
+  return p != nullptr ? &p->GetCanvas() : nullptr;
+}
+
+// Arcs reaching further than this many pixels from the device's origin keep their chain, whose
+// segments are cut to what Qt's stroker takes (platform/qt/segment_batch.cpp); a curve's control
+// points out there would overflow it.
+constexpr double kFarCurve = 1 << 20;
+
+// Whether the ellipse is a circle: u and v as long and at right angles, up to rounding.
+bool is_circle(const PixelEllipse& e) {
+  const double uu = e.xc * e.xc + e.yc * e.yc, vv = e.xs * e.xs + e.ys * e.ys;
+  const double uv = e.xc * e.xs + e.yc * e.ys;
+  const double tolerance = 1e-9 * std::max(uu, vv);
+  return std::abs(uu - vv) <= tolerance && std::abs(uv) <= tolerance;
+}
+
+// An angle in degrees within [0, 360).
+double turned(double degrees) {
+  const double a = std::fmod(degrees, 360);
+  return (a < 0 ? a + 360 : a) + 0.0;  // + 0.0 makes -0 plain 0
+}
+
+struct ArcSpec {
+  double xc, yc, zc, radius, start, sweep;
+  int view;
+};
+
+// The arc as one curve through the points of its chain, in the pen its first segment would
+// set; false, with nothing drawn, where the chain stays: values that are not numbers, a zero
+// radius (whose chain draws nothing) and arcs far off the device.
+//
+// Face on (the view looks straight at the arc's plane, as the top view at the top plane) the
+// arc is a circular one, drawn as Arc in the device's angles. Otherwise the view makes an
+// ellipse of it, a segment when it sees the plane edge on: EllipseArc takes the projected
+// frame, which is exact for every view since projection and pixel mapping are affine, so no
+// view needs the chain.
+bool draw_curve(Canvas& given, CurveCanvas& curves, int w, const ArcSpec& a, TColor color,
+                int line_type) {
+  const PixelEllipse e = pixel_ellipse(w, a.xc, a.yc, a.zc, a.radius, a.view);
+  const double hw = e.half_width(), hh = e.half_height();
+  if (!e.finite() || !std::isfinite(a.start) || !std::isfinite(a.sweep)) return false;
+  if (!(hw > 0 || hh > 0) || std::abs(e.x0) + hw > kFarCurve || std::abs(e.y0) + hh > kFarCurve) {
+    return false;
+  }
+  set_line_pen(given, color, line_type);
+  flash_flag = false;
+  const double from = std::fmod(a.start, 360);
+  if (is_circle(e)) {
+    // Device angles turn from +x towards -y (up on the device). The point at t lies at the angle
+    // of u plus t, or minus t where the view mirrors the plane (v follows u clockwise).
+    const double u_angle = std::atan2(-e.yc, e.xc) * (180 / kPi);
+    const double sense = e.yc * e.xs - e.xc * e.ys > 0 ? 1 : -1;
+    curves.Arc(e.x0 - hw, e.y0 - hw, e.x0 + hw, e.y0 + hw, turned(u_angle + sense * from),
+               sense * a.sweep);
+  } else {
+    curves.EllipseArc({e.x0, e.y0, e.xc, e.yc, e.xs, e.ys}, from, a.sweep);
+  }
+  return true;
+}
+
 // Starts beyond this many degrees are left whole: turning them into radians and back loses the
 // precision that finding the segments needs.
 constexpr double kLargestCutStart = 1e6;
@@ -514,8 +591,12 @@ void draw_3d_arc(Canvas& canvas, double xc, double yc, double zc, double radius,
   const int w = current_plot_window;
   if (!is_view_number(w)) return;
   if (line_type == 10 || line_type == 20) line_type /= 10;
-  const Pass pass;
+  const DrawingPass pass;
   const double sweep = get_arc_angle(start, end, 3);
+  if (CurveCanvas* curves = curve_canvas(); curves != nullptr) {
+    if (draw_curve(canvas, *curves, w, {xc, yc, zc, radius, start, sweep, view}, color, line_type))
+      return;
+  }
   const int n = arc_segments(radius, sweep, w);
   const double step = sweep / n;
   if (const Area* area = screen_area(); area != nullptr && std::isfinite(step)) {
@@ -726,7 +807,7 @@ bool plot_visible_through_index(Canvas& canvas, const Area& area) {
 
 void plot_elements(Canvas& canvas, int view, int mode) {
   if (!is_view_number(view)) return;
-  const Pass pass;
+  const DrawingPass pass;
   if (mode == 1 && index_enabled) {
     if (const Area* area = screen_area();
         area != nullptr && plot_visible_through_index(canvas, *area)) {
@@ -752,7 +833,7 @@ void plot_elements(Canvas& canvas, int view, int mode) {
 
 int plot_sampled_elements(Canvas& canvas, int view, int stride) {
   if (!is_view_number(view)) return 0;
-  const Pass pass;
+  const DrawingPass pass;
   const long long step = std::max(stride, 1);
   const Handle* handles = element_handle.data();
   const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);

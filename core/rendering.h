@@ -25,6 +25,17 @@ class PlotArea {
   double old_height_;
 };
 
+// While one lives, the drawing routines leave out a pen setting equal to the last one they made
+// on the same canvas, which nothing else draws on meanwhile: a run of elements in one pen sets
+// it once. Every pass over the store holds one; so does a print job over its elements.
+class DrawingPass {
+ public:
+  DrawingPass();
+  ~DrawingPass();
+  DrawingPass(const DrawingPass&) = delete;
+  DrawingPass& operator=(const DrawingPass&) = delete;
+};
+
 // Full repaint of a window of width x height pixels in current_plot_window; arcs and circles
 // outside it cost next to nothing (PlotArea).
 void redraw2(Canvas& canvas, int width, int height);
@@ -47,7 +58,10 @@ void draw_line(Canvas& canvas, double x1, double y1, double z1, double x2, doubl
                TColor color, int line_type);
 void draw_arc(Canvas& canvas, double xc, double yc, double zc, double radius, double start,
               double end, TColor color, int line_type, int view);
-// An arc as a chain of lines computed in 3D, counterclockwise in the plane of its arc view.
+// An arc counterclockwise in the plane of its arc view. On the screen it is a chain of lines
+// computed in 3D; on the printer and the vector picture (a CurveCanvas) one curve through the
+// same points: a circular arc where the view shows its plane face on, else the ellipse the
+// view makes of it.
 void draw_3d_arc(Canvas& canvas, double xc, double yc, double zc, double radius, double start,
                  double end, TColor color, int line_type, int view);
 // A circle on the view coordinates (xc, yc), filled on screen when view is 9.
@@ -57,6 +71,7 @@ void draw_axis(Canvas& canvas);
 
 void set_color(Canvas& canvas, TColor color, int line_type);
 void set_draw_dc(Canvas& canvas, TColor color, int line_type);
+// Within a DrawingPass the printer's pen colour is set only when it changes.
 void set_print_color(TColor color, int line_type);
 
 // The colour an element is drawn in on screen: its own, or the highlight of its group_mark.

@@ -92,12 +92,51 @@ TColor print_colour(const TElement& e) {
   return c;
 }
 
+// The printer's brush while a vector print job runs, so that it is set only where a shape needs
+// another one: a run of filled circles of one colour sets it once.
+struct JobBrush {
+  bool active = false;  // a job runs and the brush below is the canvas's
+  bool solid = false;
+  TColor colour = 0;
+  bool colour_known = false;
+};
+JobBrush job_brush;
+
+class JobBrushScope {
+ public:
+  // The job has just set a clear brush.
+  JobBrushScope() { job_brush = {true, false, 0, false}; }
+  ~JobBrushScope() { job_brush.active = false; }
+  JobBrushScope(const JobBrushScope&) = delete;
+  JobBrushScope& operator=(const JobBrushScope&) = delete;
+};
+
+// Within a job: a solid brush of colour for a filled shape, a clear one for an open shape.
+void job_brush_for(Canvas& canvas, bool filled, TColor colour) {
+  JobBrush& b = job_brush;
+  if (filled && !(b.colour_known && b.colour == colour)) {
+    canvas.SetBrushColor(colour);
+    b.colour = colour;
+    b.colour_known = true;
+  }
+  if (filled != b.solid) {
+    canvas.SetBrushStyle(filled ? bsSolid : bsClear);
+    b.solid = filled;
+  }
+}
+
 // A filled circle is filled on paper too, in its print colour; every other shape stays open.
 void print_circle(Canvas& canvas, const TElement& e, TColor colour) {
   const double* g = e.values;
   const bool filled = e.view == 9;
+  const TColor fill = print_monochrome ? clBlack : colour;
+  if (job_brush.active) {
+    job_brush_for(canvas, filled, fill);
+    draw_circle(canvas, g[0], g[1], g[2], g[3], colour, e.line_type, e.view);
+    return;
+  }
   if (filled) {
-    canvas.SetBrushColor(print_monochrome ? clBlack : colour);
+    canvas.SetBrushColor(fill);
     canvas.SetBrushStyle(bsSolid);
   }
   draw_circle(canvas, g[0], g[1], g[2], g[3], colour, e.line_type, e.view);
@@ -128,6 +167,9 @@ void print_element(int, const TElement& e) {
       draw_line(canvas, g[0], g[1], g[2], g[3], g[4], g[5], colour, e.line_type);
       break;
     case 3:
+      // An arc is an open shape: its curve is never filled, and a clear brush saves the page
+      // from switching brushes around it.
+      if (job_brush.active) job_brush_for(canvas, false, 0);
       draw_arc(canvas, g[0], g[1], g[2], g[3], g[4], g[5], colour, e.line_type, e.view);
       break;
     case 4:
@@ -152,11 +194,18 @@ void print_cad_proc(int width) {
   const PrintScale scale(w);
   print_job(printer, [&] {
     scale.apply(pscale);
+    // Pens and brushes are set once per run of elements that share them.
+    const DrawingPass pass;
     Canvas& canvas = printer.GetCanvas();
     canvas.SetPenWidth(round_even(ppi * 0.005));
-    canvas.SetPenColor(clBlack);
+    if (print_on) {
+      set_print_color(clBlack, 0);  // remembered, so a first black element sets nothing
+    } else {
+      canvas.SetPenColor(clBlack);
+    }
     canvas.SetPenMode(pmCopy);
     canvas.SetBrushStyle(bsClear);
+    const JobBrushScope brush;
     canvas.SetFont("ARIAL", 10);
     print_elements();
   });

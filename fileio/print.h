@@ -14,7 +14,9 @@ extern bool userabort;
 // Prints every undeleted element on a visible layer in the current window, the control's width
 // (in pixels) mapped onto the page's printable width and the height scaled alike. The window's
 // scale and origin are changed for the job and restored afterwards, also when printing fails;
-// pscale is 1.0 after it. A width of 0 or less prints nothing. Throws std::runtime_error when
+// pscale is 1.0 after it. Arcs print as curves (see draw_3d_arc); the pen colour and the brush
+// are set only where they change from one element to the next. A width of 0 or less prints
+// nothing. Throws std::runtime_error when
 // there is no printer or the job cannot be made; print_on is the caller's to set and clear.
 void print_cad_proc(int width);
 // Draws one element on the printer's canvas in its print colour; window is not used.

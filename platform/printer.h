@@ -1,9 +1,10 @@
-// The printer: a page of pixels with a canvas, inside a print job.
+// The printer: a page of pixels with a canvas, inside a print job. The page's canvas draws arcs
+// as true curves too (platform/curve_canvas.h).
 #pragma once
 
 #include <string>
 
-#include "platform/canvas.h"
+#include "platform/curve_canvas.h"
 
 namespace orvane {
 
@@ -16,7 +17,7 @@ class Printer {
   virtual int WidthMM() const = 0;     // printable width in millimetres
   virtual void SetTitle(const std::string& title) = 0;
   virtual std::string Title() const = 0;
-  virtual Canvas& GetCanvas() = 0;
+  virtual CurveCanvas& GetCanvas() = 0;
   virtual void BeginDoc() = 0;
   virtual void EndDoc() = 0;
   virtual void Abort() = 0;

@@ -1,5 +1,7 @@
 #include "platform/recording_canvas.h"
 
+#include <cstdio>
+
 namespace orvane {
 
 namespace {
@@ -9,6 +11,17 @@ std::string words(const char* name, std::initializer_list<long long> numbers) {
   for (long long n : numbers) {
     s += ' ';
     s += std::to_string(n);
+  }
+  return s;
+}
+
+// Numbers of curves, which need not be whole.
+std::string decimals(const char* name, std::initializer_list<double> numbers) {
+  std::string s = name;
+  char text[32];
+  for (double n : numbers) {
+    std::snprintf(text, sizeof text, " %.10g", n);
+    s += text;
   }
   return s;
 }
@@ -66,6 +79,13 @@ void RecordingCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 void RecordingCanvas::CopyRect(const TRect& dest, Canvas&, const TRect& src, uint32_t mode) {
   add(words("CopyRect", {dest.left, dest.top, dest.right, dest.bottom, src.left, src.top, src.right,
                          src.bottom, mode}));
+}
+void RecordingCanvas::Arc(double left, double top, double right, double bottom, double start,
+                          double span) {
+  add(decimals("Arc", {left, top, right, bottom, start, span}));
+}
+void RecordingCanvas::EllipseArc(const TEllipseFrame& f, double start, double span) {
+  add(decimals("EllipseArc", {f.cx, f.cy, f.ux, f.uy, f.vx, f.vy, start, span}));
 }
 void RecordingCanvas::SetFont(const std::string& name, int size) {
   add("Font " + name + " " + std::to_string(size));

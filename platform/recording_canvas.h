@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/canvas.h"
+#include "platform/curve_canvas.h"
 
 namespace orvane {
 
-class RecordingCanvas : public Canvas {
+class RecordingCanvas : public CurveCanvas {
  public:
   void SetPenColor(TColor c) override;
   void SetPenStyle(TPenStyle s) override;
@@ -22,8 +22,13 @@ class RecordingCanvas : public Canvas {
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void CopyRect(const TRect& dest, Canvas& source, const TRect& src, uint32_t mode) override;
   void SetFont(const std::string& name, int size) override;
+  void Arc(double left, double top, double right, double bottom, double start,
+           double span) override;
+  void EllipseArc(const TEllipseFrame& frame, double start, double span) override;
 
-  // One entry per call: "MoveTo x y", "PenColor c", "PenStyle psDot", ...
+  // One entry per call: "MoveTo x y", "PenColor c", "PenStyle psDot", ...; the curves'
+  // numbers with up to ten significant digits: "Arc left top right bottom start span",
+  // "EllipseArc cx cy ux uy vx vy start span".
   const std::vector<std::string>& log() const { return log_; }
   void clear() { log_.clear(); }
 

@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QImage>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QPixmap>
+#include <QTransform>
 #include <algorithm>
 #include <cstdint>
 
@@ -242,6 +244,42 @@ void QtCanvas::fill_shape(bool ellipse, int x1, int y1, int x2, int y2) {
   const QBrush brush = painter_.brush();
   painter_.setBrush(Qt::NoBrush);
   painter_.drawRect(outline);
+  painter_.setBrush(brush);
+}
+
+void QtCanvas::Arc(double left, double top, double right, double bottom, double start,
+                   double span) {
+  // Qt's own drawArc takes whole sixteenths of a degree; a path keeps the angles exact.
+  const QRectF box = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
+  QPainterPath path;
+  path.arcMoveTo(box, start);
+  path.arcTo(box, start, span);
+  stroke_curve(path);
+}
+
+void QtCanvas::EllipseArc(const TEllipseFrame& f, double start, double span) {
+  // The arc of the unit circle, whose point at angle t is (cos t, -sin t) in Qt's frame, taken
+  // through the affine map onto the frame's ellipse: an affine image of a Bézier curve is the
+  // Bézier curve of the images of its control points, so the curve stays exact. The pen is
+  // not transformed, so a wide pen keeps its width.
+  const QRectF unit(-1, -1, 2, 2);
+  QPainterPath path;
+  path.arcMoveTo(unit, start);
+  path.arcTo(unit, start, span);
+  stroke_curve(QTransform(f.ux, f.uy, -f.vx, -f.vy, f.cx, f.cy).map(path));
+}
+
+void QtCanvas::stroke_curve(const QPainterPath& path) {
+  Flush();
+  if (!painter_.isActive() || pen_mode_ == pmNop || pen_style_ == psClear) return;
+  prepare_painter();
+  if (brush_style_ == bsClear) {
+    painter_.drawPath(path);
+    return;
+  }
+  const QBrush brush = painter_.brush();
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawPath(path);
   painter_.setBrush(brush);
 }
 

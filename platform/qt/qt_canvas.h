@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <string>
 
-#include "platform/canvas.h"
+#include "platform/curve_canvas.h"
 #include "platform/qt/pixel_source.h"
 #include "platform/qt/raster_lines.h"
 #include "platform/qt/segment_batch.h"
@@ -25,7 +25,9 @@ namespace orvane {
 // Shapes take their bounding rectangle in either corner order, right and bottom edges excluded:
 // Rectangle(0, 0, 10, 5) covers the pixels 0..9 x 0..4, its outline in the pen, its inside in the
 // brush (none with bsClear). Ellipse fits the same pixels. An empty rectangle draws nothing.
-class QtCanvas : public Canvas, public PixelSource {
+// Curves (Arc, EllipseArc) go to the QPainter as one path of cubic Béziers each, at their exact
+// coordinates, stroked in the pen without the brush.
+class QtCanvas : public CurveCanvas, public PixelSource {
  public:
   explicit QtCanvas(QPaintDevice* device);  // begins painting on device
   ~QtCanvas() override;                     // flushes and ends painting
@@ -54,6 +56,9 @@ class QtCanvas : public Canvas, public PixelSource {
   // cmNotSrcCopy inverts the colours. Other sources and other modes draw nothing.
   void CopyRect(const TRect& dest, Canvas& source, const TRect& src, uint32_t mode) override;
   void SetFont(const std::string& name, int size) override;
+  void Arc(double left, double top, double right, double bottom, double start,
+           double span) override;
+  void EllipseArc(const TEllipseFrame& frame, double start, double span) override;
   QImage source_pixels(const QRect& r) override;
 
   TColor pen_color() const { return pen_color_; }
@@ -74,6 +79,7 @@ class QtCanvas : public Canvas, public PixelSource {
   void prepare_painter();
   QPen qt_pen() const;
   void fill_shape(bool ellipse, int x1, int y1, int x2, int y2);
+  void stroke_curve(const QPainterPath& path);
 
   QPaintDevice* device_;
   QPainter painter_;

@@ -76,8 +76,8 @@ std::string QtPrinter::Title() const {
   return printer_.docName().toStdString();
 }
 
-Canvas& QtPrinter::GetCanvas() {
-  return page_ ? static_cast<Canvas&>(*page_) : idle_;
+CurveCanvas& QtPrinter::GetCanvas() {
+  return page_ ? static_cast<CurveCanvas&>(*page_) : idle_;
 }
 
 void QtPrinter::BeginDoc() {

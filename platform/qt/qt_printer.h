@@ -34,7 +34,7 @@ class QtPrinter : public Printer {
   void SetTitle(const std::string& title) override;
   std::string Title() const override;
   // The page's canvas while a job runs; a canvas that draws nothing outside a job.
-  Canvas& GetCanvas() override;
+  CurveCanvas& GetCanvas() override;
   // Throws std::runtime_error when the job cannot begin (for a PDF: the file cannot be written).
   void BeginDoc() override;
   void EndDoc() override;

@@ -129,14 +129,15 @@ TEST_F(RenderingTest, LineTypesSelectPenStyles) {
     EXPECT_TRUE(s.log().empty());
     clipboard_on = false;
   }
-  // Arcs turn 20 into 2 before drawing, so the metafile gets a dotted pen, set once for the
-  // whole chain of ten segments.
+  // Arcs turn 20 into 2 before drawing, so the metafile gets a dotted pen for the one curve
+  // the arc is drawn as there.
   RecordingCanvas meta;
   clipboard_on = true;
   metafilecanvas = &meta;
   draw_arc(screen, 0, 0, 0, 1, 0, 90, clRed, 20, -1);
   EXPECT_EQ(count(meta, "PenStyle psDot"), 1);
-  EXPECT_EQ(count(meta, "LineTo"), 10);
+  EXPECT_EQ(count(meta, "Arc"), 1);
+  EXPECT_EQ(count(meta, "LineTo"), 0);
 }
 
 TEST_F(RenderingTest, LinesAreProjectedThroughTheCurrentView) {
