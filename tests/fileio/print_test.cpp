@@ -143,6 +143,53 @@ TEST_F(PrintTest, CirclesPrintAsOutlinesOrFilledAsOnScreen) {
   EXPECT_NE(std::find(first, second, "BrushStyle bsSolid"), second);
 }
 
+TEST_F(PrintTest, ArcsPrintAsCurvesOnThePagesPixels) {
+  WatchingPrinter printer(4800, 6600, 203);
+  ScopedPrinter scope(printer);
+  add(kArc, 1, 0, 0, 0.5, 90, 180, clBlue, 1, 0, -1);
+  print();
+  // At 160 pixels a unit with (0, 0) at (2400, 1600) the centre lies at (2560, 1600) and the
+  // radius is 80 pixels; from twelve o'clock a quarter turn on to nine o'clock.
+  EXPECT_EQ(entries(printer.GetCanvas(), "Arc"), Log{"Arc 2480 1520 2640 1680 90 90"});
+  EXPECT_TRUE(entries(printer.GetCanvas(), "LineTo").empty());
+  EXPECT_EQ(entries(printer.GetCanvas(), "PenColor"), (Log{"PenColor 0", "PenColor 16711680"}));
+}
+
+TEST_F(PrintTest, PenAndBrushChangeOnlyBetweenRuns) {
+  RecordingPrinter printer(600, 800, 203);
+  ScopedPrinter scope(printer);
+  add(kCircle, 0, 0, 0, 1, 0, 0, clBlue, 1, 0, 9);
+  add(kCircle, 1, 0, 0, 1, 0, 0, clBlue, 1, 0, 9);
+  add(kCircle, 2, 0, 0, 1, 0, 0, clRed, 1, 0, 9);
+  add(kCircle, 3, 0, 0, 1, 0, 0, clRed, 1, 0, 1);
+  add(kArc, 4, 0, 0, 1, 0, 90, clRed, 1, 0, -1);
+  add(kCircle, 5, 0, 0, 1, 0, 0, clRed, 1, 0, 9);
+  add(kLine, 0, 0, 0, 1, 1, 0, clRed);
+  print();
+  const auto brush_and_pen = [&printer] {
+    Log out;
+    for (const auto& e : printer.GetCanvas().log())
+      if (e.rfind("Brush", 0) == 0 || e.rfind("PenColor", 0) == 0 || e.rfind("Ellipse", 0) == 0)
+        out.push_back(e.substr(0, e.find(' ', e.find(' ') + 1)));
+    return out;
+  };
+  // The job starts black and clear; each filled run sets its colour and a solid brush once, the
+  // open circle and the arc after it share one clear brush.
+  EXPECT_EQ(brush_and_pen(),
+            (Log{"PenColor 0", "BrushStyle bsClear", "BrushColor 16711680", "BrushStyle bsSolid",
+                 "PenColor 16711680", "Ellipse 280", "Ellipse 300", "BrushColor 255",
+                 "PenColor 255", "Ellipse 320", "BrushStyle bsClear", "Ellipse 340",
+                 "BrushStyle bsSolid", "Ellipse 380"}));
+
+  // In black and white one black brush and one black pen serve every filled circle.
+  print_monochrome = true;
+  printer.GetCanvas().clear();
+  print();
+  const Log mono = brush_and_pen();
+  EXPECT_EQ(std::count(mono.begin(), mono.end(), "BrushColor 0"), 1);
+  EXPECT_EQ(std::count(mono.begin(), mono.end(), "PenColor 0"), 1);
+}
+
 TEST_F(PrintTest, FailingJobIsAbortedAndTheWindowRestored) {
   WatchingPrinter printer(4800, 6600, 203);
   printer.fail = true;

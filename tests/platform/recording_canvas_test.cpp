@@ -35,6 +35,15 @@ TEST(RecordingCanvas, LogsEveryCallAsOneLine) {
   EXPECT_TRUE(c.log().empty());
 }
 
+TEST(RecordingCanvas, LogsCurvesWithTheirFractions) {
+  RecordingCanvas c;
+  c.Arc(140, 200.5, 220, -280.25, 0, -90);
+  c.EllipseArc({1.5, 2, -3, 0.125, 0, 1e-3}, 350, 1234.5678901234);
+  EXPECT_EQ(c.log(),
+            (std::vector<std::string>{"Arc 140 200.5 220 -280.25 0 -90",
+                                      "EllipseArc 1.5 2 -3 0.125 0 0.001 350 1234.56789"}));
+}
+
 TEST(RecordingPrinter, LogsJobsAndScopedPrinterRestoresThePrevious) {
   RecordingPrinter outer;
   RecordingPrinter inner(100, 200, 50);
