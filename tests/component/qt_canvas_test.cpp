@@ -6,8 +6,13 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 #include <climits>
+#include <cmath>
+#include <numbers>
 #include <random>
 #include <set>
 #include <string>
@@ -448,6 +453,90 @@ TEST(QtCanvasDevice, ChainedLinesBecomeOnePolylineOnAVectorDevice) {
   const QString text = QString::fromUtf8(svg.data());
   EXPECT_EQ(text.count("<polyline"), 1) << text.toStdString();
   EXPECT_TRUE(text.contains("10,10 50,10 50,50 10,50")) << text.toStdString();
+}
+
+// A 200 x 200 white image with one curve drawn by draw in a black pen of width 3 (or the
+// given width), on a solid blue brush that the curve must not use.
+template <class Draw>
+QImage curve(Draw draw, int width = 3) {
+  QImage image = blank(200, 200);
+  {
+    QtCanvas c(&image);
+    c.SetPenWidth(width);
+    c.SetBrushColor(0xFF0000);
+    c.SetBrushStyle(bsSolid);
+    draw(c);
+  }
+  return image;
+}
+
+TEST(QtCanvasCurves, ArcIsQtsDrawArcWithItsSixteenthsAsDegrees) {
+  // drawArc counts sixteenths of a degree: 0 and 90 * 16 are Arc's 0 and 90, 30 * 16 and
+  // -200 * 16 its 30 and -200.
+  for (const auto& [start, span] : {std::pair{0, 90}, {30, -200}, {180, 360}}) {
+    SCOPED_TRACE(start);
+    QImage expected = blank(200, 200);
+    {
+      QPainter p(&expected);
+      p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawArc(QRectF(60, 40, 80, 100), start * 16, span * 16);
+    }
+    const QImage drawn = curve([&](QtCanvas& c) { c.Arc(60, 40, 140, 140, start, span); });
+    EXPECT_EQ(inked(drawn), inked(expected));
+    EXPECT_FALSE(inked(drawn).empty());
+    EXPECT_EQ(at(drawn, 100, 90), kWhite);  // the centre: the brush fills nothing
+  }
+}
+
+TEST(QtCanvasCurves, EllipseArcOfACircleFrameIsTheArcOfItsBox) {
+  // u to the right, v up the image: angle t is the device's angle t.
+  const QImage up = curve([](QtCanvas& c) { c.EllipseArc({100, 90, 40, 0, 0, -40}, 20, 250); });
+  EXPECT_EQ(inked(up), inked(curve([](QtCanvas& c) { c.Arc(60, 50, 140, 130, 20, 250); })));
+  // v down the image mirrors it: angle t is the device's -t.
+  const QImage down = curve([](QtCanvas& c) { c.EllipseArc({100, 90, 40, 0, 0, 40}, 20, 250); });
+  EXPECT_EQ(inked(down), inked(curve([](QtCanvas& c) { c.Arc(60, 50, 140, 130, -20, -250); })));
+}
+
+TEST(QtCanvasCurves, EllipseArcFollowsItsFrameWithAnUntransformedPen) {
+  const TEllipseFrame f{100, 100, 70, 10, 25, -45};
+  const QImage image = curve([&](QtCanvas& c) { c.EllipseArc(f, 0, 360); }, 5);
+  std::vector<QPointF> on_curve;
+  for (int i = 0; i < 3600; ++i) {
+    const double t = i * std::numbers::pi / 1800;
+    on_curve.emplace_back(f.cx + f.ux * std::cos(t) + f.vx * std::sin(t),
+                          f.cy + f.uy * std::cos(t) + f.vy * std::sin(t));
+  }
+  // Ink lies within the pen's half width (and a pixel) of the ellipse...
+  for (const auto& [x, y] : inked(image)) {
+    double nearest = 1e9;
+    for (const QPointF& p : on_curve)
+      nearest = std::min(nearest, std::hypot(p.x() - (x + 0.5), p.y() - (y + 0.5)));
+    EXPECT_LE(nearest, 3.6) << x << " " << y;
+  }
+  // ...and along all of it.
+  for (int i = 0; i < 3600; i += 90) {
+    const QPoint p = on_curve[i].toPoint();
+    EXPECT_NE(at(image, p.x(), p.y()), kWhite) << i;
+  }
+}
+
+TEST(QtCanvasCurves, CurvesBecomeSvgPaths) {
+  QBuffer svg;
+  QSvgGenerator generator;
+  generator.setOutputDevice(&svg);
+  generator.setSize(QSize(100, 100));
+  {
+    QtCanvas c(&generator);
+    c.SetBrushStyle(bsClear);
+    c.Arc(10, 10, 90, 90, 0, 90);
+    c.EllipseArc({50, 50, 30, 0, 10, -20}, 0, 360);
+  }
+  const QString text = QString::fromUtf8(svg.data());
+  EXPECT_EQ(text.count("<path"), 2) << text.toStdString();
+  EXPECT_FALSE(text.contains("<polyline")) << text.toStdString();
+  // Both hold cubic Bézier segments (C), the quarter one, the full ellipse four.
+  const QRegularExpression curves(R"(<path[^>]* d="M[^"]*C)");
+  EXPECT_EQ(text.count(curves), 2) << text.toStdString();
 }
 
 }  // namespace
