@@ -313,6 +313,47 @@ TEST_F(ImageExport, GroupSvgHoldsOnlyTheGroupMembersInTheirOwnColours) {
   EXPECT_EQ(painted(picture.copy(0, 60, 200, 40)), 0);
 }
 
+TEST_F(ImageExport, SvgDrawsArcsAsCurvesOverTheWidgetsChains) {
+  // A half circle of radius 8 about (0, 0) (pixel (100, 50), radius 40) above the x axis, and a
+  // quarter of radius 4.
+  widget->MakeArc(-1, 0, 0, 0, 8, 0, 180);
+  widget->MakeArc(-1, 0, 0, 0, 4, 270, 0);
+  widget->Redraw();
+  widget->WmfToClipboard();
+  const QByteArray text = QGuiApplication::clipboard()->mimeData()->data("image/svg+xml");
+  EXPECT_FALSE(text.contains("<polyline")) << text.toStdString();
+  EXPECT_EQ(text.count("<path"), 2) << text.toStdString();
+  const QImage picture = clipboard_svg();
+  const QImage screen = widget->backing_image();
+  // The curve passes within a pixel of the screen's chain, and the chain within a pixel of it.
+  const auto near_ink = [](const QImage& image, int x, int y, auto inked) {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (image.rect().contains(x + dx, y + dy) && inked(image.pixel(x + dx, y + dy)))
+          return true;
+    return false;
+  };
+  const auto svg_ink = [](QRgb c) { return qAlpha(c) > 100 && qGreen(c) > 100; };
+  const auto screen_ink = [](QRgb c) { return (c & 0xFFFFFF) == kLime; };
+  int svg_pixels = 0, screen_pixels = 0;
+  for (int y = 0; y < 100; ++y) {
+    for (int x = 0; x < 200; ++x) {
+      if (svg_ink(picture.pixel(x, y))) {
+        ++svg_pixels;
+        EXPECT_TRUE(near_ink(screen, x, y, screen_ink)) << x << " " << y;
+      }
+      if (screen_ink(screen.pixel(x, y))) {
+        ++screen_pixels;
+        EXPECT_TRUE(near_ink(picture, x, y, svg_ink)) << x << " " << y;
+      }
+    }
+  }
+  // A half circle 126 pixels long and a quarter 31 long take a pixel per step along their
+  // steeper axis: some 140 pixels.
+  EXPECT_GT(svg_pixels, 120);
+  EXPECT_GT(screen_pixels, 120);
+}
+
 TEST_F(ImageExport, BmpOnTheClipboardIsWhatTheWidgetShows) {
   widget->MakeLine(-10, -5, 0, 10, -5, 0);
   widget->Redraw();
