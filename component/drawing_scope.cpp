@@ -50,6 +50,11 @@ void DrawingScope::make_current(WidgetDrawing* drawing) {
   if (drawing != nullptr) exchange(*drawing);
 }
 
+const LoadReport& DrawingScope::load_report_of(const WidgetDrawing* drawing) {
+  if (drawing == current_) return load_report;
+  return drawing != nullptr ? drawing->load_report : current_->load_report;
+}
+
 void DrawingScope::release(WidgetDrawing& drawing) {
   if (current_ == &drawing) make_current(nullptr);
   for (DrawingScope* s = innermost_; s != nullptr; s = s->outer_) {

@@ -41,6 +41,11 @@ class DrawingScope {
   // The own drawing current now; nullptr while the shared one is.
   static WidgetDrawing* current() { return current_; }
 
+  // Where the report of drawing's last load is kept now: in the globals while drawing is current,
+  // otherwise in the place of the drawing that holds it (the shared drawing's in the current
+  // own drawing's place).
+  static const LoadReport& load_report_of(const WidgetDrawing* drawing);
+
   // Frees the elements of drawing, which is about to be destroyed: when it is current the shared
   // drawing becomes current, and scopes that would bring it back bring back the shared one.
   static void release(WidgetDrawing& drawing);

@@ -10,9 +10,10 @@
 
 namespace orvane {
 
+// The report where the widget's drawing keeps it now: a reference to the globals would show
+// another drawing's report as soon as another drawing is current.
 const LoadReport& TOrvane::GetLoadReport() const {
-  const DrawingScope scope(own_.get());
-  return load_report;
+  return DrawingScope::load_report_of(own_.get());
 }
 
 std::string TOrvane::LoadReportText() const {
