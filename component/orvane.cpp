@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "component/drawing_scope.h"
 #include "core/state.h"
 #include "core/store.h"
 
@@ -37,16 +38,38 @@ TOrvane::TOrvane(QWidget* parent) : QWidget(parent), canvas_(*this) {
 
 TOrvane::~TOrvane() {
   canvas_.close();
-  orvane_destroy();
+  if (own_) {
+    DrawingScope::release(*own_);
+  } else {
+    const DrawingScope scope(nullptr);
+    orvane_destroy();
+  }
+}
+
+void TOrvane::SetOwnDrawing(bool value) {
+  if (value == OwnDrawing()) return;
+  if (value) {
+    own_ = new_widget_drawing();
+  } else {
+    DrawingScope::release(*own_);
+    own_.reset();
+  }
+  // The windows of the drawing now shown were never brought to this widget's size.
+  fit_pending_ = {};
+  laid_out_size_ = QSize();
+  needs_paint_ = true;
+  update();
 }
 
 void TOrvane::set_onpick(int element_number, const TDPoint& near_end, const TDPoint& far_end,
                          const TDPoint& mid, const TDPoint& closest) {
+  const DrawingScope scope(own_.get());
   if (OnPick) OnPick(this, element_number, near_end, far_end, mid, closest);
   emit picked(element_number, near_end, far_end, mid, closest);
 }
 
 void TOrvane::set_onzoom() {
+  const DrawingScope scope(own_.get());
   const int w = current_plot_window;
   if (!is_view_number(w)) return;
   // The handler may change the view: the signal reports what the event reported.
@@ -56,27 +79,32 @@ void TOrvane::set_onzoom() {
 }
 
 void TOrvane::set_onchangeview() {
+  const DrawingScope scope(own_.get());
   const TDView v = view_of_window(current_plot_window);
   if (OnChangeView) OnChangeView(this, v);
   emit viewChanged(v);
 }
 
 TDView TOrvane::GetView() const {
+  const DrawingScope scope(own_.get());
   return view_of_window(current_plot_window);
 }
 
 void TOrvane::Paint() {
+  const DrawingScope scope(own_.get());
   Redraw();
   if (OnPaint) OnPaint(this);
   emit painted();
 }
 
 void TOrvane::Repaint() {
+  const DrawingScope scope(own_.get());
   Paint();
   needs_paint_ = false;
 }
 
 void TOrvane::paintEvent(QPaintEvent* event) {
+  const DrawingScope scope(own_.get());
   if (needs_paint_) {
     needs_paint_ = false;
     // The image is copied right below; drawing need not ask for another paint.
@@ -94,6 +122,7 @@ void TOrvane::paintEvent(QPaintEvent* event) {
 }
 
 void TOrvane::resizeEvent(QResizeEvent* event) {
+  const DrawingScope scope(own_.get());
   needs_paint_ = true;
   // A hidden widget's size is not yet the one it will be shown at; the show brings it in.
   if (isVisible()) fit_to_size();
@@ -101,6 +130,7 @@ void TOrvane::resizeEvent(QResizeEvent* event) {
 }
 
 void TOrvane::showEvent(QShowEvent* event) {
+  const DrawingScope scope(own_.get());
   needs_paint_ = true;
   fit_to_size();
   QWidget::showEvent(event);

@@ -1,5 +1,7 @@
-// TOrvane: the drawing widget. It keeps no drawing of its own: every property and method works
-// on the one drawing-wide state of the core, so all instances show and edit the same drawing.
+// TOrvane: the drawing widget. Unless OwnDrawing is set, it keeps no drawing of its own: every
+// property and method works on the one drawing-wide state of the core, so all such instances
+// show and edit the same drawing. A widget with OwnDrawing set has all of that state to itself:
+// elements, extents, layers, file name, views, zoom and drawing options.
 #pragma once
 
 #include <QColor>
@@ -7,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "component/mouse_types.h"
@@ -19,6 +22,7 @@ class QImage;
 namespace orvane {
 
 struct LoadReport;
+struct WidgetDrawing;
 
 class TOrvane;
 
@@ -51,6 +55,7 @@ class TOrvane : public QWidget {
   Q_PROPERTY(Qt::MouseButton RotateButton READ GetRotateButton WRITE SetRotateButton)
   Q_PROPERTY(Qt::KeyboardModifiers RotateModifiers READ GetRotateModifiers WRITE SetRotateModifiers)
   Q_PROPERTY(bool FirstElementsPreview READ GetFirstElementsPreview WRITE SetFirstElementsPreview)
+  Q_PROPERTY(bool OwnDrawing READ OwnDrawing WRITE SetOwnDrawing DESIGNABLE true)
 
  public:
   // The enumerations of the properties as Qt lists them (Designer shows their names); each
@@ -91,8 +96,19 @@ class TOrvane : public QWidget {
 
  public:
   explicit TOrvane(QWidget* parent = nullptr);
-  // Releases every element of the drawing, for all instances.
+  // Releases every element of the drawing: with OwnDrawing, of its own drawing only; otherwise
+  // of the shared drawing, for every widget that shows it.
   ~TOrvane() override;
+
+  // Whether the widget has a drawing of its own (off by default: the shared drawing). Each call
+  // on a widget with its own drawing makes that drawing the core's current one for the call and
+  // brings back the one before, also when calls nest through events and signals (a handler
+  // called from it that calls a shared widget sees the shared drawing). Set it before the widget
+  // is used. Turning it on gives the widget a new empty drawing in the start state (views,
+  // zoom and options as a new widget's), whatever it showed before; turning it off frees the
+  // widget's own drawing and it shows the shared drawing again. Either way it repaints.
+  bool OwnDrawing() const { return own_ != nullptr; }
+  void SetOwnDrawing(bool value);
 
   // Events; an empty one is skipped.
   TOnPickEvent OnPick;
@@ -397,6 +413,7 @@ class TOrvane : public QWidget {
     double view_x = 0, view_y = 0, view_z = 0;
     double old_view_x = 0, old_view_y = 0, old_view_z = 0;
   } drag_start_;
+  std::unique_ptr<WidgetDrawing> own_;  // the widget's own drawing; none for the shared one
 };
 
 }  // namespace orvane

@@ -1,4 +1,5 @@
 // Arc views and the conversions between model points and the widget's pixels.
+#include "component/drawing_scope.h"
 #include "component/orvane.h"
 #include "core/projection.h"
 #include "core/state.h"
@@ -15,6 +16,7 @@ bool is_arc_view(int index) {
 
 // The record lists the coefficients column by column, the entry row by row.
 void TOrvane::SetArcView(int index, const TDView3D& v) {
+  const DrawingScope scope(own_.get());
   if (!is_arc_view(index)) return;
   view_entry& e = arc_view[index];
   e.ax = v.ax;
@@ -30,6 +32,7 @@ void TOrvane::SetArcView(int index, const TDView3D& v) {
 }
 
 void TOrvane::GetArcView(int index, TDView3D& result) const {
+  const DrawingScope scope(own_.get());
   if (!is_arc_view(index)) return;
   const view_entry& e = arc_view[index];
   result.reserved[0] = index;
@@ -45,18 +48,21 @@ void TOrvane::GetArcView(int index, TDView3D& result) const {
 }
 
 TDView3D TOrvane::GetArcView(int index) const {
+  const DrawingScope scope(own_.get());
   TDView3D result;
   GetArcView(index, result);
   return result;
 }
 
 TPoint TOrvane::CoordToPixel(double x, double y, double) const {
+  const DrawingScope scope(own_.get());
   TPoint p;
   coord_to_pixel(current_plot_window, x, y, p.x, p.y);
   return p;
 }
 
 TDPoint TOrvane::PixelToCoord(int px, int py) const {
+  const DrawingScope scope(own_.get());
   TDPoint p;
   trans_pixel_coords(current_plot_window, px, py, p.x, p.y, p.z);
   return p;

@@ -2,6 +2,7 @@
 // the file's layers, and the chord tolerance of curves drawn as lines.
 #include <cmath>
 
+#include "component/drawing_scope.h"
 #include "component/orvane.h"
 #include "core/state.h"
 #include "fileio/curve_tessellation.h"
@@ -9,19 +10,24 @@
 
 namespace orvane {
 
+// The report where the widget's drawing keeps it now: a reference to the globals would show
+// another drawing's report as soon as another drawing is current.
 const LoadReport& TOrvane::GetLoadReport() const {
-  return load_report;
+  return DrawingScope::load_report_of(own_.get());
 }
 
 std::string TOrvane::LoadReportText() const {
+  const DrawingScope scope(own_.get());
   return load_report.summary();
 }
 
 std::string TOrvane::LayerName(int layer) const {
+  const DrawingScope scope(own_.get());
   return layer >= 0 && layer < kLayers ? layer_name[layer] : std::string();
 }
 
 int TOrvane::LayerNumber(const std::string& name) const {
+  const DrawingScope scope(own_.get());
   if (name.empty()) return -1;
   for (int n = 0; n < kLayers; ++n)
     if (layer_name[n] == name) return n;
@@ -29,10 +35,12 @@ int TOrvane::LayerNumber(const std::string& name) const {
 }
 
 double TOrvane::GetChordTolerance() const {
+  const DrawingScope scope(own_.get());
   return effective_chord_tolerance();
 }
 
 void TOrvane::SetChordTolerance(double value) {
+  const DrawingScope scope(own_.get());
   if (std::isfinite(value) && value > 0) chord_tolerance = value;
 }
 

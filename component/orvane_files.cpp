@@ -1,4 +1,5 @@
 // Loading, merging and saving the drawing through the file readers and writers.
+#include "component/drawing_scope.h"
 #include "component/orvane.h"
 #include "component/orvane_element_table.h"
 #include "core/state.h"
@@ -9,6 +10,7 @@ namespace orvane {
 
 // A failed load leaves the drawing as it was, so the windows are refitted only after a success.
 bool TOrvane::LoadFromFile(const std::string& file_name) {
+  const DrawingScope scope(own_.get());
   merge_cad = false;
   ensure_element_table();
   file_result_ = load_drawing(file_name);
@@ -20,6 +22,7 @@ bool TOrvane::LoadFromFile(const std::string& file_name) {
 }
 
 bool TOrvane::MergeFile(const std::string& file_name) {
+  const DrawingScope scope(own_.get());
   ensure_element_table();
   merge_cad = true;
   file_result_ = load_drawing(file_name);  // clears merge_cad
@@ -27,16 +30,19 @@ bool TOrvane::MergeFile(const std::string& file_name) {
 }
 
 bool TOrvane::SaveToFile(const std::string& file_name) {
+  const DrawingScope scope(own_.get());
   ensure_element_table();
   file_result_ = save_drawing(file_name);
   return file_result_.ok();
 }
 
 std::string TOrvane::LastFileError() const {
+  const DrawingScope scope(own_.get());
   return file_result_.message;
 }
 
 std::string TOrvane::FileName() const {
+  const DrawingScope scope(own_.get());
   return cdl_filename;
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 
+#include "component/drawing_scope.h"
 #include "component/orvane.h"
 #include "component/orvane_element_table.h"
 #include "core/helpers.h"
@@ -68,6 +69,7 @@ bool TOrvane::is_rotate_gesture(TShiftState s) const {
 }
 
 void TOrvane::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  const DrawingScope scope(own_.get());
   pan_flag = false;
   global_int1 = x;
   global_int2 = y;
@@ -79,6 +81,7 @@ void TOrvane::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
 }
 
 void TOrvane::MouseMove(TShiftState shift, int x, int y) {
+  const DrawingScope scope(own_.get());
   if (drag_cancelled_) {
     pan_flag = false;
   } else if (is_pan_gesture(shift)) {
@@ -93,6 +96,7 @@ void TOrvane::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TOrvane::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  const DrawingScope scope(own_.get());
   if (pick_flag) {
     finish_pick(x, y);
   } else if (dynamic_rotate_flag || pan_flag) {
@@ -114,6 +118,7 @@ void TOrvane::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 
 // The picture follows the pointer: the centre moves against the pointer's travel.
 void TOrvane::pan_by_mouse(int x, int y) {
+  const DrawingScope scope(own_.get());
   const int w = current_plot_window;
   if (!is_view_number(w)) return;
   const int old_origin_x = x_plot_origin[w], old_origin_y = y_plot_origin[w];
@@ -134,6 +139,7 @@ void TOrvane::pan_by_mouse(int x, int y) {
 
 // Vertical travel turns the view about X, horizontal travel about Y.
 void TOrvane::rotate_by_mouse(int x, int y) {
+  const DrawingScope scope(own_.get());
   dynamic_rotate_flag = true;
   view_x = fix_angle(view_x - (static_cast<double>(global_int2) - y) / kPixelsPerDegree);
   view_y = fix_angle(view_y - (static_cast<double>(global_int1) - x) / kPixelsPerDegree);
@@ -157,6 +163,7 @@ void TOrvane::rotate_by_mouse(int x, int y) {
 }
 
 void TOrvane::quick_frame() {
+  const DrawingScope scope(own_.get());
   ensure_element_table();
   clear_screen(canvas_, width(), height());
   const PlotArea area(width(), height());
@@ -166,6 +173,7 @@ void TOrvane::quick_frame() {
 // Every k-th element, k chosen so that the frame takes about the budget at the cost per element
 // the last frame measured.
 void TOrvane::sampled_frame() {
+  const DrawingScope scope(own_.get());
   ensure_element_table();
   clear_screen(canvas_, width(), height());
   const PlotArea area(width(), height());
@@ -182,6 +190,7 @@ void TOrvane::sampled_frame() {
 }
 
 void TOrvane::mousePressEvent(QMouseEvent* event) {
+  const DrawingScope scope(own_.get());
   const std::optional<TMouseButton> button = mouse_button(event->button());
   if (!button) return QWidget::mousePressEvent(event);
   const QPoint p = event->position().toPoint();
@@ -189,6 +198,7 @@ void TOrvane::mousePressEvent(QMouseEvent* event) {
 }
 
 void TOrvane::mouseDoubleClickEvent(QMouseEvent* event) {
+  const DrawingScope scope(own_.get());
   const std::optional<TMouseButton> button = mouse_button(event->button());
   if (!button) return QWidget::mouseDoubleClickEvent(event);
   TShiftState shift = shift_state(*event);
@@ -198,11 +208,13 @@ void TOrvane::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TOrvane::mouseMoveEvent(QMouseEvent* event) {
+  const DrawingScope scope(own_.get());
   const QPoint p = event->position().toPoint();
   MouseMove(shift_state(*event), p.x(), p.y());
 }
 
 void TOrvane::mouseReleaseEvent(QMouseEvent* event) {
+  const DrawingScope scope(own_.get());
   const std::optional<TMouseButton> button = mouse_button(event->button());
   if (!button) return QWidget::mouseReleaseEvent(event);
   const QPoint p = event->position().toPoint();
@@ -211,6 +223,7 @@ void TOrvane::mouseReleaseEvent(QMouseEvent* event) {
 
 // Wheel away from the user zooms in. Fine-grained wheels send parts of a notch; they add up.
 void TOrvane::wheelEvent(QWheelEvent* event) {
+  const DrawingScope scope(own_.get());
   const long long total = static_cast<long long>(wheel_rest_) + event->angleDelta().y();
   const int notches = static_cast<int>(total / kNotch);
   wheel_rest_ = static_cast<int>(total % kNotch);

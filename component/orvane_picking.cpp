@@ -1,4 +1,5 @@
 // Pick mode: armed by Pick, carried out by the next mouse release.
+#include "component/drawing_scope.h"
 #include "component/orvane.h"
 #include "component/orvane_element_table.h"
 #include "component/pick.h"
@@ -13,16 +14,19 @@ constexpr int kEndPick = 10;  // type_of_pick: the end of a line or arc nearer t
 }  // namespace
 
 void TOrvane::Pick() {
+  const DrawingScope scope(own_.get());
   Pick(true);
 }
 
 void TOrvane::Pick(bool value) {
+  const DrawingScope scope(own_.get());
   type_of_pick = kEndPick;
   pick_flag = value;
 }
 
 // A miss reports nothing; either way the mode is over.
 void TOrvane::finish_pick(int x, int y) {
+  const DrawingScope scope(own_.get());
   pick_flag = false;
   ensure_element_table();
   int number = 0;

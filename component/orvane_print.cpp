@@ -1,6 +1,7 @@
 // Printing the drawing: as vectors, or the picture on the widget.
 #include <memory>
 
+#include "component/drawing_scope.h"
 #include "component/flag_scope.h"
 #include "component/orvane.h"
 #include "component/orvane_element_table.h"
@@ -33,6 +34,7 @@ class ChosenPrinter {
 }  // namespace
 
 void TOrvane::PrintCad() {
+  const DrawingScope scope(own_.get());
   ensure_element_table();
   const ChosenPrinter printer;
   const FlagScope printing(print_on);
@@ -40,15 +42,18 @@ void TOrvane::PrintCad() {
 }
 
 void TOrvane::PrintBMP() {
+  const DrawingScope scope(own_.get());
   const ChosenPrinter printer;
   print_bmp(canvas_, width(), height());
 }
 
 bool TOrvane::GetPrintMonochrome() const {
+  const DrawingScope scope(own_.get());
   return print_monochrome;
 }
 
 void TOrvane::SetPrintMonochrome(bool value) {
+  const DrawingScope scope(own_.get());
   print_monochrome = value;
 }
 

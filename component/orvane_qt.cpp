@@ -4,6 +4,7 @@
 #include <QMetaType>
 #include <algorithm>
 
+#include "component/drawing_scope.h"
 #include "component/orvane.h"
 #include "core/projection.h"
 #include "core/state.h"
@@ -58,63 +59,78 @@ void TOrvane::register_property_types() {
 }
 
 QColor TOrvane::color() const {
+  const DrawingScope scope(own_.get());
   return qcolor_of(GetBackgroundColor());
 }
 
 void TOrvane::setColor(const QColor& value) {
+  const DrawingScope scope(own_.get());
   if (value.isValid()) SetBackgroundColor(tcolor_of(value));
 }
 
 QColor TOrvane::drawColor() const {
+  const DrawingScope scope(own_.get());
   return qcolor_of(GetCurrentColor());
 }
 
 void TOrvane::setDrawColor(const QColor& value) {
+  const DrawingScope scope(own_.get());
   if (value.isValid()) SetCurrentColor(tcolor_of(value));
 }
 
 TOrvane::View TOrvane::view() const {
+  const DrawingScope scope(own_.get());
   return static_cast<View>(GetView());
 }
 
 void TOrvane::setView(View value) {
+  const DrawingScope scope(own_.get());
   SetView(static_cast<TDView>(value));
 }
 
 TOrvane::DrawMode TOrvane::drawMode() const {
+  const DrawingScope scope(own_.get());
   return static_cast<DrawMode>(GetDrawMode());
 }
 
 void TOrvane::setDrawMode(DrawMode value) {
+  const DrawingScope scope(own_.get());
   SetDrawMode(static_cast<TPenMode>(value));
 }
 
 TOrvane::PickFilter TOrvane::pickFilter() const {
+  const DrawingScope scope(own_.get());
   return static_cast<PickFilter>(GetPickFilter());
 }
 
 void TOrvane::setPickFilter(PickFilter value) {
+  const DrawingScope scope(own_.get());
   SetPickFilter(static_cast<TDFilter>(value));
 }
 
 TOrvane::Units TOrvane::units() const {
+  const DrawingScope scope(own_.get());
   return static_cast<Units>(GetUnits());
 }
 
 void TOrvane::setUnits(Units value) {
+  const DrawingScope scope(own_.get());
   SetUnits(static_cast<TDUnits>(value));
 }
 
 int TOrvane::cadType() const {
+  const DrawingScope scope(own_.get());
   const int t = GetCadType();
   return t >= 1 && t <= 4 ? t : 1;
 }
 
 QString TOrvane::version() const {
+  const DrawingScope scope(own_.get());
   return QString::fromStdString(GetVersion());
 }
 
 void TOrvane::setVersion(const QString& value) {
+  const DrawingScope scope(own_.get());
   SetVersion(value.toStdString());
 }
 
@@ -141,6 +157,7 @@ void TOrvane::drop_fit(int window) {
 }
 
 void TOrvane::fit_to_size() {
+  const DrawingScope scope(own_.get());
   const QSize now = size();
   const QSize before = laid_out_size_;
   laid_out_size_ = now;
@@ -165,6 +182,7 @@ void TOrvane::fit_to_size() {
 }
 
 void TOrvane::keyPressEvent(QKeyEvent* event) {
+  const DrawingScope scope(own_.get());
   const int w = current_plot_window;
   const double step = is_view_number(w) ? 2 * view_height[w] * kArrowStep : 0;
   switch (event->key()) {
@@ -201,6 +219,7 @@ void TOrvane::keyPressEvent(QKeyEvent* event) {
 }
 
 void TOrvane::remember_drag_start() {
+  const DrawingScope scope(own_.get());
   drag_cancelled_ = false;
   drag_start_.window = current_plot_window;
   if (is_view_number(drag_start_.window)) {
@@ -217,6 +236,7 @@ void TOrvane::remember_drag_start() {
 
 // A drag in progress goes back to where it began, and the moves until the release do nothing.
 void TOrvane::cancel() {
+  const DrawingScope scope(own_.get());
   pick_flag = false;
   drag_cancelled_ = true;
   const bool rotated = dynamic_rotate_flag;

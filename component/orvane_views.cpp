@@ -1,4 +1,5 @@
 // Choosing the window (top, front, side, isometric) and the rotation of the projection.
+#include "component/drawing_scope.h"
 #include "component/orvane.h"
 #include "core/projection.h"
 #include "core/state.h"
@@ -25,6 +26,7 @@ int window_of_view(TDView v) {
 // Back in the isometric window the last isometric rotation returns; asking for it again while
 // there resets it to the standard angles.
 void TOrvane::SetView(TDView v) {
+  const DrawingScope scope(own_.get());
   if (v == vISO) {
     if (current_plot_window == 4) {
       view_window_proc();
@@ -44,6 +46,7 @@ void TOrvane::SetView(TDView v) {
 }
 
 void TOrvane::RotateView(double rx, double ry, double rz) {
+  const DrawingScope scope(own_.get());
   view_x = rx;
   view_y = ry;
   view_z = rz;
@@ -53,29 +56,35 @@ void TOrvane::RotateView(double rx, double ry, double rz) {
 }
 
 void TOrvane::SetXRotation(double v) {
+  const DrawingScope scope(own_.get());
   view_x = v;
   set_onchangeview();
 }
 
 void TOrvane::SetYRotation(double v) {
+  const DrawingScope scope(own_.get());
   view_y = v;
   set_onchangeview();
 }
 
 void TOrvane::SetZRotation(double v) {
+  const DrawingScope scope(own_.get());
   view_z = v;
   set_onchangeview();
 }
 
 double TOrvane::GetXRotation() const {
+  const DrawingScope scope(own_.get());
   return view_x;
 }
 
 double TOrvane::GetYRotation() const {
+  const DrawingScope scope(own_.get());
   return view_y;
 }
 
 double TOrvane::GetZRotation() const {
+  const DrawingScope scope(own_.get());
   return view_z;
 }
 

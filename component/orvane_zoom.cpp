@@ -1,6 +1,7 @@
 // Zooming, panning and centring the current window.
 #include <algorithm>
 
+#include "component/drawing_scope.h"
 #include "component/orvane.h"
 #include "core/projection.h"
 #include "core/state.h"
@@ -25,6 +26,7 @@ bool current_window(int& w) {
 
 // The whole drawing as the current window shows it.
 void TOrvane::ZoomAll() {
+  const DrawingScope scope(own_.get());
   fit_window(current_plot_window, width(), height());
   fit_before_show(current_plot_window);
   Redraw();
@@ -32,6 +34,7 @@ void TOrvane::ZoomAll() {
 }
 
 void TOrvane::ZoomDouble() {
+  const DrawingScope scope(own_.get());
   drop_fit(current_plot_window);
   set_scale(4, width(), height());
   Redraw();
@@ -39,6 +42,7 @@ void TOrvane::ZoomDouble() {
 }
 
 void TOrvane::ZoomHalf() {
+  const DrawingScope scope(own_.get());
   drop_fit(current_plot_window);
   set_scale(3, width(), height());
   Redraw();
@@ -46,6 +50,7 @@ void TOrvane::ZoomHalf() {
 }
 
 void TOrvane::ZoomLast() {
+  const DrawingScope scope(own_.get());
   drop_fit(current_plot_window);
   set_scale(2, width(), height());
   Redraw();
@@ -53,6 +58,7 @@ void TOrvane::ZoomLast() {
 }
 
 void TOrvane::ZoomWindow(int x1, int y1, int x2, int y2) {
+  const DrawingScope scope(own_.get());
   drop_fit(current_plot_window);
   graphics_get_scale(current_plot_window, width(), height(), x1, y1, x2, y2);
   Redraw();
@@ -62,6 +68,7 @@ void TOrvane::ZoomWindow(int x1, int y1, int x2, int y2) {
 // The view coordinates under (x, y) are kept: after the height changes, the centre moves so that
 // the same view point lies at (x, y) again.
 void TOrvane::ZoomAt(int x, int y, int notches) {
+  const DrawingScope scope(own_.get());
   int w;
   if (notches == 0 || !current_window(w)) return;
   drop_fit(w);
@@ -83,6 +90,7 @@ void TOrvane::ZoomAt(int x, int y, int notches) {
 }
 
 void TOrvane::Pan(double dx, double dy) {
+  const DrawingScope scope(own_.get());
   int w;
   if (!current_window(w)) return;
   drop_fit(w);
@@ -93,6 +101,7 @@ void TOrvane::Pan(double dx, double dy) {
 }
 
 void TOrvane::ViewCenter(double x, double y) {
+  const DrawingScope scope(own_.get());
   SetCenterX(x);
   SetCenterY(y);
   set_scale(-1, width(), height());
@@ -100,6 +109,7 @@ void TOrvane::ViewCenter(double x, double y) {
 }
 
 void TOrvane::SetViewSize(double s) {
+  const DrawingScope scope(own_.get());
   int w;
   if (!current_window(w)) return;
   drop_fit(w);
@@ -110,11 +120,13 @@ void TOrvane::SetViewSize(double s) {
 }
 
 double TOrvane::GetViewSize() const {
+  const DrawingScope scope(own_.get());
   int w;
   return current_window(w) ? 2 * view_height[w] : 0;
 }
 
 void TOrvane::SetCenterX(double v) {
+  const DrawingScope scope(own_.get());
   int w;
   if (!current_window(w)) return;
   drop_fit(w);
@@ -123,6 +135,7 @@ void TOrvane::SetCenterX(double v) {
 }
 
 void TOrvane::SetCenterY(double v) {
+  const DrawingScope scope(own_.get());
   int w;
   if (!current_window(w)) return;
   drop_fit(w);
@@ -131,11 +144,13 @@ void TOrvane::SetCenterY(double v) {
 }
 
 double TOrvane::GetCenterX() const {
+  const DrawingScope scope(own_.get());
   int w;
   return current_window(w) ? screen_center_x[w] : 0;
 }
 
 double TOrvane::GetCenterY() const {
+  const DrawingScope scope(own_.get());
   int w;
   return current_window(w) ? screen_center_y[w] : 0;
 }

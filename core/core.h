@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/colors.h"
+#include "core/core_state.h"
 #include "core/drawing.h"
 #include "core/group.h"
 #include "core/helpers.h"

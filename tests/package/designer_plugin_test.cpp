@@ -164,7 +164,8 @@ TEST(DesignerPlugin, TheDrawingWidgetShowsEveryPropertyInAnEditableType) {
                              {"Version", "QString", false},
                              {"ChordTolerance", "double", false},
                              {"RotateButton", "Qt::MouseButton", true},
-                             {"RotateModifiers", "QFlags<Qt::KeyboardModifier>", true}});
+                             {"RotateModifiers", "QFlags<Qt::KeyboardModifier>", true},
+                             {"OwnDrawing", "bool", false}});
   const int cad_type = widget->property("CadType").toInt();
   EXPECT_GE(cad_type, 1);
   EXPECT_LE(cad_type, 4);
