@@ -1,7 +1,8 @@
 // Image files and the clipboard: the picture on the widget, or the drawing as vectors.
 #include "component/image_export.h"
-#include "component/orvane.h"
+#include "component/orvane_canvas.h"
 #include "component/orvane_element_table.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

@@ -2,10 +2,10 @@
 // the file's layers, and the chord tolerance of curves drawn as lines.
 #include <cmath>
 
-#include "component/orvane.h"
 #include "core/state.h"
 #include "fileio/curve_tessellation.h"
 #include "fileio/load_report.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

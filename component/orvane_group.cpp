@@ -1,10 +1,11 @@
 // The group and the transforms of elements and of the group.
-#include "component/orvane.h"
+#include "component/orvane_canvas.h"
 #include "component/orvane_element_table.h"
 #include "core/group.h"
 #include "core/state.h"
 #include "core/store.h"
 #include "core/transforms.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

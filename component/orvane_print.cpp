@@ -2,10 +2,11 @@
 #include <memory>
 
 #include "component/flag_scope.h"
-#include "component/orvane.h"
+#include "component/orvane_canvas.h"
 #include "component/orvane_element_table.h"
 #include "core/state.h"
 #include "fileio/print.h"
+#include "orvane/orvane.h"
 #include "platform/qt/qt_printer.h"
 
 namespace orvane {

@@ -1,7 +1,8 @@
 // The published settings of the widget: each reads or writes a drawing-wide value.
-#include "component/orvane.h"
+#include "component/orvane_canvas.h"
 #include "component/pick.h"
 #include "core/state.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

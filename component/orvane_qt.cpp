@@ -4,11 +4,11 @@
 #include <QMetaType>
 #include <algorithm>
 
-#include "component/orvane.h"
 #include "core/projection.h"
 #include "core/state.h"
 #include "core/view_fit.h"
 #include "core/zoom.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

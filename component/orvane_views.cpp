@@ -1,7 +1,7 @@
 // Choosing the window (top, front, side, isometric) and the rotation of the projection.
-#include "component/orvane.h"
 #include "core/projection.h"
 #include "core/state.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

@@ -1,11 +1,11 @@
 // Zooming, panning and centring the current window.
 #include <algorithm>
 
-#include "component/orvane.h"
 #include "core/projection.h"
 #include "core/state.h"
 #include "core/view_fit.h"
 #include "core/zoom.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

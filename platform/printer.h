@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/canvas.h"
+#include "orvane/canvas.h"
 
 namespace orvane {
 

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <string>
 
-#include "platform/canvas.h"
+#include "orvane/canvas.h"
 #include "platform/qt/pixel_source.h"
 #include "platform/qt/raster_lines.h"
 #include "platform/qt/segment_batch.h"

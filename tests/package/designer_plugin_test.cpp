@@ -79,8 +79,8 @@ TEST(DesignerPlugin, ListsBothClassesInTheVesklinGroupWithTheirHeaders) {
     EXPECT_TRUE(QFileInfo::exists(QStringLiteral(ORVANE_SOURCE_DIR "/") + widget->includeFile()))
         << widget->includeFile().toStdString();
   }
-  EXPECT_EQ(designer_widget(kOrvane)->includeFile(), QStringLiteral("component/orvane.h"));
-  EXPECT_EQ(designer_widget(kTessary)->includeFile(), QStringLiteral("calc/tessary.h"));
+  EXPECT_EQ(designer_widget(kOrvane)->includeFile(), QStringLiteral("orvane/orvane.h"));
+  EXPECT_EQ(designer_widget(kTessary)->includeFile(), QStringLiteral("orvane/tessary.h"));
 }
 
 TEST(DesignerPlugin, FormTextNamesItsOwnClassWithAUsableSize) {
