@@ -1,7 +1,11 @@
-# Installs the build tree into a staging folder (DESTDIR), checks the Designer plugin link, loads
-# the plugin through it, then builds and runs a program that finds the package with find_package.
-# Arguments (-D): BUILD_DIR, CONSUMER_DIR, WORK_ROOT, PLUGIN_DIR, PLUGIN_TEST, GENERATOR,
-# CXX_COMPILER, EXTRA_FLAGS (sanitizer flags the library was built with; the program needs them).
+# Installs the build tree into a staging folder (DESTDIR) and checks it as a clean install:
+# the headers are exactly the public ones and include nothing that is not installed; the
+# Designer plugin link loads and lists what the installed headers declare; a program builds and
+# runs against it once through find_package (compiling every installed header on its own too) and
+# once through pkg-config.
+# Arguments (-D): BUILD_DIR, CONSUMER_DIR, PUBLIC_HEADERS (the source tree's include/orvane),
+# WORK_ROOT, PLUGIN_DIR, PLUGIN_TEST, GENERATOR, CXX_COMPILER, EXTRA_FLAGS (sanitizer flags the
+# library was built with; the program needs them).
 cmake_minimum_required(VERSION 3.25)
 
 function(run_step what)
@@ -9,6 +13,20 @@ function(run_step what)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "${what} failed (${status}); work folder kept: ${work}\n${out}")
   endif()
+endfunction()
+
+# Like run_step, and gives the output, trimmed, in out_var.
+function(run_output out_var what)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err
+    OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${what} failed (${status}); work folder kept: ${work}\n${out}${err}")
+  endif()
+  set(${out_var} "${out}" PARENT_SCOPE)
+endfunction()
+
+function(fail what)
+  message(FATAL_ERROR "${what}; work folder kept: ${work}")
 endfunction()
 
 # A folder of its own per run, so that runs of several build trees or test jobs never meet.
@@ -32,9 +50,39 @@ if(NOT IS_SYMLINK "${link}" OR NOT EXISTS "${link}")
     "work folder kept: ${work}")
 endif()
 
+# Every header file of the install is a public header, and every public header is installed.
+set(include_dir "${stage}${prefix}/include")
+file(GLOB_RECURSE installed RELATIVE "${stage}" "${stage}/*.h" "${stage}/*.hh" "${stage}/*.hpp"
+  "${stage}/*.hxx" "${stage}/*.inl")
+file(GLOB public RELATIVE "${PUBLIC_HEADERS}" "${PUBLIC_HEADERS}/*.h")
+set(expected ${public})
+list(TRANSFORM expected PREPEND "${prefix}/include/orvane/")
+list(TRANSFORM expected REPLACE "^/" "")
+list(SORT installed)
+list(SORT expected)
+if(NOT public OR NOT installed STREQUAL expected)
+  fail("installed headers differ from include/orvane/:\n  installed: ${installed}\n  expected: ${expected}")
+endif()
+
+# An installed header includes only installed headers: every quoted include, and every angle
+# include of an orvane/ path, names a file under the installed include folder.
+foreach(header IN LISTS installed)
+  file(STRINGS "${stage}/${header}" lines REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"" OR line MATCHES "#[ \t]*include[ \t]*<(orvane/[^>]+)>")
+      if(NOT EXISTS "${include_dir}/${CMAKE_MATCH_1}")
+        fail("${header} includes ${CMAKE_MATCH_1}, which is not installed")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+
+# The plugin as Designer loads it, checked against the installed headers.
 set(ENV{ORVANE_TEST_PLUGIN} "${link}")
+set(ENV{ORVANE_TEST_HEADERS} "${include_dir}/orvane")
 run_step("loading the plugin through the link" "${PLUGIN_TEST}")
 unset(ENV{ORVANE_TEST_PLUGIN})
+unset(ENV{ORVANE_TEST_HEADERS})
 
 run_step("configuring the consumer" ${CMAKE_COMMAND} -S "${CONSUMER_DIR}" -B "${work}/consumer"
   -G "${GENERATOR}" -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}"
@@ -43,5 +91,42 @@ run_step("configuring the consumer" ${CMAKE_COMMAND} -S "${CONSUMER_DIR}" -B "${
 run_step("building the consumer" ${CMAKE_COMMAND} --build "${work}/consumer")
 set(ENV{QT_QPA_PLATFORM} offscreen)
 run_step("running the consumer" "${work}/consumer/orvane_consumer")
+
+# The same program through pkg-config. The sysroot moves orvane's own paths into the stage; the
+# Qt modules it requires are found where they are installed, so their flags are asked for
+# without the sysroot (it would move them into the stage as well).
+file(GLOB_RECURSE pc_files "${stage}/*/orvane.pc")
+list(LENGTH pc_files pc_count)
+if(NOT pc_count EQUAL 1)
+  fail("expected one orvane.pc in the stage, found: ${pc_files}")
+endif()
+get_filename_component(pc_dir "${pc_files}" DIRECTORY)
+set(ENV{PKG_CONFIG_PATH} "${pc_dir}")
+run_output(requires "pkg-config --print-requires" pkg-config --print-requires orvane)
+string(REGEX REPLACE "[ \t]*\n[ \t]*" ";" requires "${requires}")
+list(SORT requires)
+if(NOT requires STREQUAL "Qt6Gui;Qt6PrintSupport;Qt6Svg;Qt6Widgets")
+  fail("orvane.pc requires '${requires}'")
+endif()
+run_output(qt_flags "pkg-config for the required modules" pkg-config --cflags --libs ${requires})
+set(ENV{PKG_CONFIG_SYSROOT_DIR} "${stage}")
+run_output(own_flags "pkg-config --cflags --libs orvane" pkg-config --maximum-traverse-depth=1
+  --cflags --libs orvane)
+unset(ENV{PKG_CONFIG_SYSROOT_DIR})
+unset(ENV{PKG_CONFIG_PATH})
+if(NOT own_flags MATCHES "-I${stage}${prefix}/include" OR NOT own_flags MATCHES "-lorvane")
+  fail("pkg-config gives '${own_flags}'")
+endif()
+separate_arguments(own_flags UNIX_COMMAND "${own_flags}")
+separate_arguments(qt_flags UNIX_COMMAND "${qt_flags}")
+separate_arguments(extra UNIX_COMMAND "${EXTRA_FLAGS}")
+run_step("building the consumer with pkg-config" "${CXX_COMPILER}" -std=c++20 -fPIC ${extra}
+  "${CONSUMER_DIR}/main.cpp" -o "${work}/pkg_config_consumer" ${own_flags} ${qt_flags})
+file(GLOB_RECURSE library "${stage}/*/liborvane.so")
+list(FILTER library EXCLUDE REGEX "/designer/")
+get_filename_component(library_dir "${library}" DIRECTORY)
+set(ENV{LD_LIBRARY_PATH} "${library_dir}")
+run_step("running the consumer built with pkg-config" "${work}/pkg_config_consumer")
+unset(ENV{LD_LIBRARY_PATH})
 
 file(REMOVE_RECURSE "${work}")
