@@ -1,4 +1,4 @@
-#include "calc/tessary.h"
+#include "orvane/tessary.h"
 
 #include <QPaintEvent>
 #include <QPainter>

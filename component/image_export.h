@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/canvas.h"
+#include "orvane/canvas.h"
 
 namespace orvane {
 

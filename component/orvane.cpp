@@ -1,9 +1,10 @@
-#include "component/orvane.h"
+#include "orvane/orvane.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 #include "component/drawing_scope.h"
+#include "component/orvane_canvas.h"
 #include "core/state.h"
 #include "core/store.h"
 
@@ -26,7 +27,10 @@ TDView view_of_window(int w) {
 
 }  // namespace
 
-TOrvane::TOrvane(QWidget* parent) : QWidget(parent), canvas_(*this) {
+TOrvane::TOrvane(QWidget* parent)
+    : QWidget(parent),
+      canvas_owner_(std::make_unique<PaintBoxCanvas>(*this)),
+      canvas_(*canvas_owner_) {
   // Moves without a button reach MouseMove and the application, as pointer moves do.
   setMouseTracking(true);
   // Every paint covers the whole widget with the image.
@@ -59,6 +63,14 @@ void TOrvane::SetOwnDrawing(bool value) {
   laid_out_size_ = QSize();
   needs_paint_ = true;
   update();
+}
+
+Canvas& TOrvane::canvas() {
+  return canvas_;
+}
+
+const QImage& TOrvane::backing_image() {
+  return canvas_.image();
 }
 
 void TOrvane::set_onpick(int element_number, const TDPoint& near_end, const TDPoint& far_end,

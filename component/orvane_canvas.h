@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/canvas.h"
+#include "orvane/canvas.h"
 #include "platform/qt/pixel_source.h"
 
 namespace orvane {

@@ -1,8 +1,8 @@
 // Arc views and the conversions between model points and the widget's pixels.
 #include "component/drawing_scope.h"
-#include "component/orvane.h"
 #include "core/projection.h"
 #include "core/state.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

@@ -1,10 +1,11 @@
 // Making, drawing and reaching elements, and the full repaint.
 #include "component/drawing_scope.h"
-#include "component/orvane.h"
+#include "component/orvane_canvas.h"
 #include "component/orvane_element_table.h"
 #include "core/rendering.h"
 #include "core/state.h"
 #include "core/store.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

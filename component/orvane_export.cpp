@@ -1,8 +1,9 @@
 // Image files and the clipboard: the picture on the widget, or the drawing as vectors.
 #include "component/drawing_scope.h"
 #include "component/image_export.h"
-#include "component/orvane.h"
+#include "component/orvane_canvas.h"
 #include "component/orvane_element_table.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "component/drawing_scope.h"
-#include "component/orvane.h"
 #include "core/state.h"
 #include "fileio/curve_tessellation.h"
 #include "fileio/load_report.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

@@ -1,10 +1,10 @@
 // Loading, merging and saving the drawing through the file readers and writers.
 #include "component/drawing_scope.h"
-#include "component/orvane.h"
 #include "component/orvane_element_table.h"
 #include "core/state.h"
 #include "core/view_fit.h"
 #include "fileio/file_result.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

@@ -1,11 +1,12 @@
 // The group and the transforms of elements and of the group.
 #include "component/drawing_scope.h"
-#include "component/orvane.h"
+#include "component/orvane_canvas.h"
 #include "component/orvane_element_table.h"
 #include "core/group.h"
 #include "core/state.h"
 #include "core/store.h"
 #include "core/transforms.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

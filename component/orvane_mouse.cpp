@@ -8,13 +8,14 @@
 #include <optional>
 
 #include "component/drawing_scope.h"
-#include "component/orvane.h"
+#include "component/orvane_canvas.h"
 #include "component/orvane_element_table.h"
 #include "core/helpers.h"
 #include "core/projection.h"
 #include "core/rendering.h"
 #include "core/state.h"
 #include "core/zoom.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

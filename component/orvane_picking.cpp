@@ -1,9 +1,9 @@
 // Pick mode: armed by Pick, carried out by the next mouse release.
 #include "component/drawing_scope.h"
-#include "component/orvane.h"
 #include "component/orvane_element_table.h"
 #include "component/pick.h"
 #include "core/state.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

@@ -3,10 +3,11 @@
 
 #include "component/drawing_scope.h"
 #include "component/flag_scope.h"
-#include "component/orvane.h"
+#include "component/orvane_canvas.h"
 #include "component/orvane_element_table.h"
 #include "core/state.h"
 #include "fileio/print.h"
+#include "orvane/orvane.h"
 #include "platform/qt/qt_printer.h"
 
 namespace orvane {

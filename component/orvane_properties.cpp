@@ -1,8 +1,9 @@
 // The published settings of the widget: each reads or writes a drawing-wide value.
 #include "component/drawing_scope.h"
-#include "component/orvane.h"
+#include "component/orvane_canvas.h"
 #include "component/pick.h"
 #include "core/state.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

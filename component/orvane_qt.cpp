@@ -5,11 +5,11 @@
 #include <algorithm>
 
 #include "component/drawing_scope.h"
-#include "component/orvane.h"
 #include "core/projection.h"
 #include "core/state.h"
 #include "core/view_fit.h"
 #include "core/zoom.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

@@ -1,8 +1,8 @@
 // Choosing the window (top, front, side, isometric) and the rotation of the projection.
 #include "component/drawing_scope.h"
-#include "component/orvane.h"
 #include "core/projection.h"
 #include "core/state.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 

@@ -1,7 +1,7 @@
 // Named colours and the colour numbers of the CDL and IGES formats.
 #pragma once
 
-#include "platform/canvas.h"
+#include "orvane/canvas.h"
 
 namespace orvane {
 

@@ -1,7 +1,7 @@
 // The group: the elements whose group_mark is 2.
 #pragma once
 
-#include "platform/canvas.h"
+#include "orvane/canvas.h"
 
 namespace orvane {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "platform/canvas.h"
+#include "orvane/canvas.h"
 
 class QDialog;
 class QWidget;

@@ -1,6 +1,6 @@
 #include "demo/entry_dialogs.h"
 
-#include "component/orvane.h"
+#include "orvane/orvane.h"
 
 namespace orvane::demo {
 

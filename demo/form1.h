@@ -11,8 +11,8 @@
 #include <QTabWidget>
 #include <functional>
 
-#include "component/orvane.h"
 #include "core/records.h"
+#include "orvane/orvane.h"
 
 namespace orvane {
 class TTessary;

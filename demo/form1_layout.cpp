@@ -3,11 +3,11 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "calc/tessary.h"
 #include "demo/demo_ui.h"
 #include "demo/entry_dialogs.h"
 #include "demo/form1.h"
 #include "demo/rubber_band.h"
+#include "orvane/tessary.h"
 
 namespace orvane::demo {
 

@@ -2,8 +2,8 @@
 // with "Tessary Demo" checked the calculator builds geometry on it.
 #include <cmath>
 
-#include "calc/tessary.h"
 #include "demo/form1.h"
+#include "orvane/tessary.h"
 
 namespace orvane::demo {
 

@@ -1,7 +1,7 @@
 // The CDL colour numbers and the re-orientation of circles given in a view of their own.
 #pragma once
 
-#include "platform/canvas.h"
+#include "orvane/canvas.h"
 
 namespace orvane {
 

@@ -1,27 +1,12 @@
-// Loading, merging and saving a drawing with an answer: whether it worked and, if not, why in
-// words that name the file. A load or merge that fails leaves the drawing as it was.
+// Loading, merging and saving a drawing with an answer (FileResult): whether it worked and, if
+// not, why in words that name the file. A load or merge that fails leaves the drawing as it was.
 #pragma once
 
 #include <string>
 
+#include "orvane/file_result.h"
+
 namespace orvane {
-
-enum class FileFailure {
-  kNone,
-  kNoName,       // the file name is empty
-  kCannotOpen,   // missing, in a missing folder, access denied or not a regular file
-  kCannotRead,   // the file layer reported an error while reading
-  kNotADrawing,  // no record, section or directory of the format at all
-  kNoMemory,     // the drawing did not fit in memory
-  kCannotWrite,  // the file could not be made or written completely
-};
-
-struct FileResult {
-  FileFailure failure = FileFailure::kNone;
-  int io_code = 0;      // the classic I/O code where the file layer gave one, else 0
-  std::string message;  // why it failed, naming the file; empty on success
-  bool ok() const { return failure == FileFailure::kNone; }
-};
 
 // Reads name in the format cad_type names (as make_cad does), all or nothing: merged into the
 // drawing while merge_cad is set, else replacing it. The new drawing is read beside the old one,

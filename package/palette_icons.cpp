@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "calc/tessary.h"
+#include "orvane/tessary.h"
 
 namespace orvane {
 

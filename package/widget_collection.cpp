@@ -1,7 +1,7 @@
 #include "package/widget_collection.h"
 
-#include "calc/tessary.h"
-#include "component/orvane.h"
+#include "orvane/orvane.h"
+#include "orvane/tessary.h"
 #include "package/designer_widget.h"
 #include "package/palette_icons.h"
 
@@ -27,7 +27,7 @@ QString dom_xml(const QString& class_name, const QString& object_name, int width
 DesignerWidgetInfo orvane_info() {
   const QString name = QStringLiteral("orvane::TOrvane");
   return {name,
-          QStringLiteral("component/orvane.h"),
+          QStringLiteral("orvane/orvane.h"),
           QStringLiteral("3D wireframe drawing with views, zoom, picking, files and printing"),
           dom_xml(name, QStringLiteral("orvane"), 240, 160),
           orvane_palette_icon,
@@ -36,7 +36,7 @@ DesignerWidgetInfo orvane_info() {
 
 DesignerWidgetInfo tessary_info() {
   const QString name = QStringLiteral("orvane::TTessary");
-  return {name, QStringLiteral("calc/tessary.h"),
+  return {name, QStringLiteral("orvane/tessary.h"),
           QStringLiteral("Plane-geometry calculator; not shown when the application runs"),
           // The size TTessary keeps in design mode.
           dom_xml(name, QStringLiteral("tessary"), 28, 28), tessary_palette_icon,

@@ -1,7 +1,7 @@
 // A canvas that also draws arcs as true curves: the printer's page and the vector picture.
 #pragma once
 
-#include "platform/canvas.h"
+#include "orvane/canvas.h"
 
 namespace orvane {
 

@@ -11,6 +11,7 @@ packages=(
   poppler-utils xvfb xauth
   clang libclang-rt-14-dev
   python3-ezdxf
+  doxygen
 )
 
 missing=()

@@ -12,8 +12,8 @@
 #include "bench/component/top_window.h"
 #include "bench/limits.h"
 #include "bench/random_lines.h"
-#include "component/orvane.h"
 #include "core/core.h"
+#include "orvane/orvane.h"
 
 namespace {
 

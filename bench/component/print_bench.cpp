@@ -20,8 +20,8 @@
 #include "bench/component/top_window.h"
 #include "bench/fileio/cpu_time.h"
 #include "bench/limits.h"
-#include "component/orvane.h"
 #include "core/core.h"
+#include "orvane/orvane.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/recording_printer.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/canvas.h"
+#include "orvane/canvas.h"
 
 namespace bench {
 

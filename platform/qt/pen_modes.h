@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <cstdint>
 
-#include "platform/canvas.h"
+#include "orvane/canvas.h"
 
 namespace orvane {
 

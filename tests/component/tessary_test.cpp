@@ -1,5 +1,5 @@
 // TTessary forwards to the calculator and stays off screen at run time.
-#include "calc/tessary.h"
+#include "orvane/tessary.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QPluginLoader>
+#include <QRegularExpression>
+#include <QSet>
 #include <QWidget>
 #include <QXmlStreamReader>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
@@ -24,6 +27,59 @@ const QString kTessary = QStringLiteral("orvane::TTessary");
 // The built library, or the file ORVANE_TEST_PLUGIN names (the installed Designer link).
 QString plugin_file() {
   return qEnvironmentVariable("ORVANE_TEST_PLUGIN", QStringLiteral(ORVANE_PLUGIN_FILE));
+}
+
+// The public headers: the source tree's, or the folder ORVANE_TEST_HEADERS names (the installed
+// include/orvane/).
+QString header_file(const QString& name) {
+  return qEnvironmentVariable("ORVANE_TEST_HEADERS",
+                              QStringLiteral(ORVANE_SOURCE_DIR "/include/orvane")) +
+         u'/' + name;
+}
+
+QString read_text(const QString& file_name) {
+  QFile file(file_name);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << file_name.toStdString();
+  return QString::fromUtf8(file.readAll());
+}
+
+// The names a header declares for the class: its Q_PROPERTY names, and the functions of its
+// "signals:" section.
+struct DeclaredNames {
+  QSet<QString> properties;
+  QSet<QString> signal_names;
+};
+
+DeclaredNames declared_names(const QString& header) {
+  const QString text = read_text(header);
+  DeclaredNames names;
+  static const QRegularExpression property(
+      QStringLiteral(R"(Q_PROPERTY\(\s*[\w:<>]+\s+(\w+)\s+READ)"));
+  for (const auto& m : property.globalMatch(text))
+    names.properties.insert(m.captured(1));
+  static const QRegularExpression section(
+      QStringLiteral(R"(\n\s*signals:(.*?)\n\s*(?:public|protected|private)\b)"),
+      QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression function(QStringLiteral(R"(\bvoid\s+(\w+)\s*\()"));
+  const QRegularExpressionMatch block = section.match(text);
+  if (block.hasMatch()) {
+    for (const auto& m : function.globalMatch(block.captured(1)))
+      names.signal_names.insert(m.captured(1));
+  }
+  return names;
+}
+
+// The properties and signals the class itself adds to the meta-object, as Designer lists them.
+DeclaredNames meta_names(const QMetaObject* mo) {
+  DeclaredNames names;
+  for (int i = mo->propertyOffset(); i < mo->propertyCount(); ++i)
+    names.properties.insert(QString::fromLatin1(mo->property(i).name()));
+  for (int i = mo->methodOffset(); i < mo->methodCount(); ++i) {
+    const QMetaMethod m = mo->method(i);
+    if (m.methodType() == QMetaMethod::Signal)
+      names.signal_names.insert(QString::fromLatin1(m.name()));
+  }
+  return names;
 }
 
 QList<QDesignerCustomWidgetInterface*> designer_widgets() {
@@ -76,11 +132,13 @@ TEST(DesignerPlugin, ListsBothClassesInTheVesklinGroupWithTheirHeaders) {
     EXPECT_FALSE(widget->toolTip().isEmpty());
     EXPECT_FALSE(widget->toolTip().contains(u'\n'));
     EXPECT_FALSE(widget->icon().isNull());
-    EXPECT_TRUE(QFileInfo::exists(QStringLiteral(ORVANE_SOURCE_DIR "/") + widget->includeFile()))
+    // Designer's generated code includes the file as the applications do: "orvane/....h".
+    EXPECT_TRUE(widget->includeFile().startsWith(QStringLiteral("orvane/")));
+    EXPECT_TRUE(QFileInfo::exists(header_file(widget->includeFile().mid(7))))
         << widget->includeFile().toStdString();
   }
-  EXPECT_EQ(designer_widget(kOrvane)->includeFile(), QStringLiteral("component/orvane.h"));
-  EXPECT_EQ(designer_widget(kTessary)->includeFile(), QStringLiteral("calc/tessary.h"));
+  EXPECT_EQ(designer_widget(kOrvane)->includeFile(), QStringLiteral("orvane/orvane.h"));
+  EXPECT_EQ(designer_widget(kTessary)->includeFile(), QStringLiteral("orvane/tessary.h"));
 }
 
 TEST(DesignerPlugin, FormTextNamesItsOwnClassWithAUsableSize) {
@@ -165,6 +223,7 @@ TEST(DesignerPlugin, TheDrawingWidgetShowsEveryPropertyInAnEditableType) {
                              {"ChordTolerance", "double", false},
                              {"RotateButton", "Qt::MouseButton", true},
                              {"RotateModifiers", "QFlags<Qt::KeyboardModifier>", true},
+                             {"FirstElementsPreview", "bool", false},
                              {"OwnDrawing", "bool", false}});
   const int cad_type = widget->property("CadType").toInt();
   EXPECT_GE(cad_type, 1);
@@ -188,6 +247,27 @@ TEST(DesignerPlugin, TheDrawingWidgetListsItsSignalsForTheConnectionEditor) {
     ASSERT_GE(index, 0) << signature;
     EXPECT_EQ(mo->method(index).access(), QMetaMethod::Public) << signature;
   }
+}
+
+// Every Q_PROPERTY and signal the public header declares reaches the meta-object that Designer's
+// property and connection editors read, and the meta-object lists nothing the header does not.
+TEST(DesignerPlugin, MetaObjectsListExactlyThePropertiesAndSignalsOfTheHeaders) {
+  for (const auto& [name, header] : {std::pair{kOrvane, QStringLiteral("orvane.h")},
+                                     std::pair{kTessary, QStringLiteral("tessary.h")}}) {
+    auto* plugin = designer_widget(name);
+    ASSERT_NE(plugin, nullptr);
+    QWidget form;
+    QWidget* widget = plugin->createWidget(&form);
+    ASSERT_NE(widget, nullptr);
+    const DeclaredNames declared = declared_names(header_file(header));
+    const DeclaredNames listed = meta_names(widget->metaObject());
+    EXPECT_FALSE(declared.properties.isEmpty()) << header.toStdString();
+    EXPECT_EQ(listed.properties, declared.properties) << header.toStdString();
+    EXPECT_EQ(listed.signal_names, declared.signal_names) << header.toStdString();
+  }
+  // The parse found the drawing widget's signals at all (the calculator declares none).
+  EXPECT_TRUE(declared_names(header_file(QStringLiteral("orvane.h")))
+                  .signal_names.contains(QStringLiteral("picked")));
 }
 
 TEST(DesignerPlugin, TheCalculatorShowsItsVersionAsText) {

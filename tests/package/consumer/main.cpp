@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "calc/tessary.h"
-#include "component/orvane.h"
+#include <orvane/orvane.h>
+#include <orvane/tessary.h>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
