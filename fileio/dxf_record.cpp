@@ -20,6 +20,20 @@ void DxfRecord::clear() {
   type.clear();
   groups.clear();
   pool_.clear();
+  first_.fill(kAbsent);
+  far_ = false;
+}
+
+void DxfRecord::push(const DxfGroup& g) {
+  const int s = slot(g.code);
+  if (s >= 0 && first_[s] == kAbsent) {
+    if (groups.size() < kAbsent) {
+      first_[s] = static_cast<uint16_t>(groups.size());
+    } else {
+      far_ = true;
+    }
+  }
+  groups.push_back(g);
 }
 
 void DxfRecord::add(const DxfPair& pair) {
@@ -35,6 +49,13 @@ void DxfRecord::add(const DxfPair& pair) {
 }
 
 const DxfGroup* DxfRecord::find(int code) const {
+  const int s = slot(code);
+  if (s < 0) return scan(code);
+  if (first_[s] != kAbsent) return &groups[first_[s]];
+  return far_ ? scan(code) : nullptr;
+}
+
+const DxfGroup* DxfRecord::scan(int code) const {
   for (const DxfGroup& g : groups)
     if (g.code == code) return &g;
   return nullptr;

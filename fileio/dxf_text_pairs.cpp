@@ -1,6 +1,7 @@
 #include "fileio/dxf_text_pairs.h"
 
 #include <charconv>
+#include <cmath>
 #include <new>
 #include <string_view>
 
@@ -29,7 +30,14 @@ void set_number(DxfPair& pair) {
   const DxfValueType type = dxf_value_type(pair.code);
   if (type == DxfValueType::kString || type == DxfValueType::kChunk) return;
   double value = 0;
-  if (checked_text_to_real(trim(pair.text), value)) {
+  // Most values are plain decimals that the parser takes whole; the others (spaces, a leading
+  // plus, a "D" exponent, junk) go the long way.
+  const char* const end = pair.text.data() + pair.text.size();
+  const auto [ptr, ec] = std::from_chars(pair.text.data(), end, value);
+  if (ec == std::errc() && ptr == end && !pair.text.empty() && std::isfinite(value)) {
+    pair.number = value;
+    pair.number_ok = true;
+  } else if (checked_text_to_real(trim(pair.text), value)) {
     pair.number = value;
     pair.number_ok = true;
   }

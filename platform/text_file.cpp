@@ -14,6 +14,10 @@
 #include <limits>
 #include <set>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace orvane {
 
 namespace {
@@ -21,6 +25,22 @@ namespace {
 constexpr std::size_t kReadBufferSize = std::size_t{1} << 18;
 constexpr std::size_t kWriteBufferSize = std::size_t{1} << 20;
 constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+constexpr std::size_t kLineBlock = 16;
+
+// Bit j is set when byte j of the kLineBlock bytes at p is a CR or an LF.
+inline unsigned line_end_mask(const char* p) {
+#if defined(__SSE2__)
+  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n')),
+                                    _mm_cmpeq_epi8(block, _mm_set1_epi8('\r')));
+  return static_cast<unsigned>(_mm_movemask_epi8(ends));
+#else
+  unsigned m = 0;
+  for (std::size_t j = 0; j < kLineBlock; ++j)
+    m |= static_cast<unsigned>(p[j] == '\n' || p[j] == '\r') << j;
+  return m;
+#endif
+}
 
 std::string parent_folder(const std::string& name) {
   const std::size_t slash = name.rfind('/');
@@ -230,13 +250,18 @@ std::size_t TextFile::Find(char c, std::size_t from, std::size_t& cache) {
 
 // The end of the line that starts at pos_: the first CR or LF, or end_.
 std::size_t TextFile::LineEnd() {
-  // Short lines (most lines of drawing files) are scanned directly.
+  // Short lines (most lines of drawing files) are found among the next 16 bytes at once.
   const char* const b = buffer_.get();
-  const std::size_t quick = end_ - pos_ > 16 ? pos_ + 16 : end_;
   std::size_t i = pos_;
-  while (i < quick && b[i] != '\n' && b[i] != '\r')
-    ++i;
-  if (i < quick || i == end_) return i;
+  if (end_ - pos_ >= kLineBlock) {
+    const unsigned ends = line_end_mask(b + pos_);
+    if (ends != 0) return pos_ + static_cast<std::size_t>(__builtin_ctz(ends));
+    i += kLineBlock;
+  } else {
+    while (i < end_ && b[i] != '\n' && b[i] != '\r')
+      ++i;
+    return i;
+  }
   // Longer ones by memchr; each end character's next position is remembered, so every byte
   // is searched once even when a file uses only one of the two.
   const std::size_t lf = Find('\n', i, next_lf_);
