@@ -47,7 +47,7 @@ class DxfFileReader {
 
   void run() {
     while (!mem_full && records_.next(item_.head)) {
-      const std::string& type = item_.head.type;
+      const std::string_view type = item_.head.type;
       if (type == "EOF") {
         abort2 = true;  // nothing after the end marker is read
         break;
@@ -89,7 +89,7 @@ class DxfFileReader {
   }
 
   void table_record() {
-    const std::string& type = item_.head.type;
+    const std::string_view type = item_.head.type;
     if (type == "TABLE") {
       in_layer_table_ = upper(item_.head.text(2)) == "LAYER";
     } else if (type == "ENDTAB") {
@@ -101,7 +101,7 @@ class DxfFileReader {
   }
 
   void block_record() {
-    const std::string& type = item_.head.type;
+    const std::string_view type = item_.head.type;
     if (type == "BLOCK") {
       end_block();
       block_name_.assign(item_.head.text(2));
@@ -132,7 +132,7 @@ class DxfFileReader {
   void entity() {
     read_children();
     const DxfRecord& head = item_.head;
-    if (head.type == "INSERT" && head.integer(67) != 1 &&
+    if (std::string_view(head.type) == "INSERT" && head.integer(67) != 1 &&
         draw_.blocks.find(std::string(head.text(2))) == draw_.blocks.end()) {
       deferred_.push_back(std::move(item_));  // its block may be defined further on
       item_ = DxfItem{};
@@ -146,7 +146,7 @@ class DxfFileReader {
     DxfItem& item = item_;
     item.children.clear();
     item.has_tail = false;
-    const std::string& type = item.head.type;
+    const std::string_view type = item.head.type;
     if (type != "POLYLINE" && !(type == "INSERT" && item.head.integer(66) == 1)) return;
     DxfRecord r;
     while (records_.next(r)) {

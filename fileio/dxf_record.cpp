@@ -24,8 +24,9 @@ void DxfRecord::clear() {
   far_ = false;
 }
 
-void DxfRecord::push(const DxfGroup& g) {
-  const int s = slot(g.code);
+// A new group of this code at the end, zero-filled; the group is built in place, not copied in.
+DxfGroup& DxfRecord::push(int code) {
+  const int s = slot(code);
   if (s >= 0 && first_[s] == kAbsent) {
     if (groups.size() < kAbsent) {
       first_[s] = static_cast<uint16_t>(groups.size());
@@ -33,19 +34,21 @@ void DxfRecord::push(const DxfGroup& g) {
       far_ = true;
     }
   }
-  groups.push_back(g);
+  DxfGroup& g = groups.emplace_back();
+  g.code = code;
+  return g;
 }
 
 void DxfRecord::add(const DxfPair& pair) {
-  DxfGroup g;
-  g.code = pair.code;
-  g.number = pair.number_ok ? pair.number : 0;
-  g.number_ok = pair.number_ok;
+  DxfGroup& g = push(pair.code);
   g.text_at = static_cast<uint32_t>(pool_.size());
-  if (pair.number_ok) return push(g);  // no one reads a number's text: it is not kept
+  if (pair.number_ok) {  // no one reads a number's text: it is not kept
+    g.number = pair.number;
+    g.number_ok = true;
+    return;
+  }
   g.text_size = static_cast<uint32_t>(pair.text.size());
   pool_.append(pair.text);
-  push(g);
 }
 
 const DxfGroup* DxfRecord::find(int code) const {

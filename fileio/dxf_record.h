@@ -53,7 +53,7 @@ class DxfRecord {
     if (code >= 0 && code < 80) return code;
     return code >= 210 && code < 240 ? code - 130 : -1;
   }
-  void push(const DxfGroup& g);
+  DxfGroup& push(int code);
   const DxfGroup* scan(int code) const;
 
   std::string pool_;

@@ -16,6 +16,18 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kBinaryFirstLine = "AutoCAD Binary DXF";
 
+// A code line of digits alone (as most are): its value, or -1.
+int plain_code(std::string_view line) {
+  if (line.empty() || line.size() > 4) return -1;
+  int code = 0;
+  for (const char c : line) {
+    const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+    if (digit > 9) return -1;
+    code = code * 10 + static_cast<int>(digit);
+  }
+  return code;
+}
+
 // A code line: an integer with nothing but spaces and tabs around it.
 bool parse_code(std::string_view line, int& code) {
   const std::string_view s = trim(line);
@@ -91,6 +103,7 @@ bool DxfTextPairs::read_pair(DxfPair& pair) {
       line = file_.ReadLnView(code_line_);
     }
     line_ahead_ = false;
+    if ((code = plain_code(line)) >= 0) break;
     if (trim(line).empty()) {
       if (blank_to_end()) return stop(damaged_);
       damaged_ = true;  // blank lines amid the pairs; code_line_ holds the next other one
