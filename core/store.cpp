@@ -238,9 +238,13 @@ void set_max_min(const TElement* e) {
   clamp_extents();
 }
 
-void get_max_min() {
+void start_max_min() {
   max_x = max_y = -900;
   min_x = min_y = 900;
+}
+
+void get_max_min() {
+  start_max_min();
   for (int n = 1; n <= last_element_number; ++n) {
     TElement* e = lock_element(n);
     if (e == nullptr) continue;

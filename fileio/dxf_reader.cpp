@@ -45,6 +45,9 @@ class DxfFileReader {
     layers_.begin(merge);
   }
 
+  // See ElementSink::extents_are_visible_ones.
+  bool extents_are_visible_ones() const { return sink_.extents_are_visible_ones(); }
+
   void run() {
     while (!mem_full && records_.next(item_.head)) {
       const std::string_view type = item_.head.type;
@@ -204,17 +207,22 @@ bool read_dxf2(const std::string& file_name) {
   load_report.clear();
   if (!merge_cad) {
     destroy_all_elements();
+    start_max_min();  // the elements made extend the extents as they come
     metric_machine = false;
   }
+  bool extents_done = false;
   try {
-    DxfFileReader(*pairs, merge_cad).run();
+    DxfFileReader reader(*pairs, merge_cad);
+    reader.run();
+    // A new drawing on visible layers has its extents already; others are scanned.
+    extents_done = !merge_cad && reader.extents_are_visible_ones();
   } catch (const std::bad_alloc&) {
     mem_full = true;
   } catch (...) {
     get_max_min();  // what was read stays consistent; the read error goes to the caller
     throw;
   }
-  get_max_min();
+  if (!extents_done) get_max_min();
   cad_changed = false;
   return true;
 }
