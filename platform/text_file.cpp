@@ -14,10 +14,6 @@
 #include <limits>
 #include <set>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace orvane {
 
 namespace {
@@ -25,22 +21,6 @@ namespace {
 constexpr std::size_t kReadBufferSize = std::size_t{1} << 18;
 constexpr std::size_t kWriteBufferSize = std::size_t{1} << 20;
 constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
-constexpr std::size_t kLineBlock = 16;
-
-// Bit j is set when byte j of the kLineBlock bytes at p is a CR or an LF.
-inline unsigned line_end_mask(const char* p) {
-#if defined(__SSE2__)
-  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-  const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n')),
-                                    _mm_cmpeq_epi8(block, _mm_set1_epi8('\r')));
-  return static_cast<unsigned>(_mm_movemask_epi8(ends));
-#else
-  unsigned m = 0;
-  for (std::size_t j = 0; j < kLineBlock; ++j)
-    m |= static_cast<unsigned>(p[j] == '\n' || p[j] == '\r') << j;
-  return m;
-#endif
-}
 
 std::string parent_folder(const std::string& name) {
   const std::size_t slash = name.rfind('/');
@@ -235,7 +215,7 @@ bool TextFile::Fill() {
   }
 }
 
-bool TextFile::Eof() {
+bool TextFile::EofAtBlockEnd() {
   if (fd_ < 0) return true;
   return pos_ == end_ && !Fill();
 }
@@ -253,10 +233,10 @@ std::size_t TextFile::LineEnd() {
   // Short lines (most lines of drawing files) are found among the next 16 bytes at once.
   const char* const b = buffer_.get();
   std::size_t i = pos_;
-  if (end_ - pos_ >= kLineBlock) {
-    const unsigned ends = line_end_mask(b + pos_);
+  if (end_ - pos_ >= text_file_detail::kLineBlock) {
+    const unsigned ends = text_file_detail::line_end_mask(b + pos_);
     if (ends != 0) return pos_ + static_cast<std::size_t>(__builtin_ctz(ends));
-    i += kLineBlock;
+    i += text_file_detail::kLineBlock;
   } else {
     while (i < end_ && b[i] != '\n' && b[i] != '\r')
       ++i;
@@ -297,7 +277,7 @@ void TextFile::ReadLn(std::string& line) {
   }
 }
 
-std::string_view TextFile::ReadLnView(std::string& spill) {
+std::string_view TextFile::ReadLnViewAnyLength(std::string& spill) {
   if (fd_ < 0) throw TextFileError(kIoNotOpen, "file not open");
   if (pos_ == end_ && !Fill()) return {};
   const std::size_t stop = LineEnd();

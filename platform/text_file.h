@@ -8,7 +8,32 @@
 #include <string>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace orvane {
+
+namespace text_file_detail {
+
+inline constexpr std::size_t kLineBlock = 16;
+
+// Bit j is set when byte j of the kLineBlock bytes at p is a CR or an LF.
+inline unsigned line_end_mask(const char* p) {
+#if defined(__SSE2__)
+  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n')),
+                                    _mm_cmpeq_epi8(block, _mm_set1_epi8('\r')));
+  return static_cast<unsigned>(_mm_movemask_epi8(ends));
+#else
+  unsigned m = 0;
+  for (std::size_t j = 0; j < kLineBlock; ++j)
+    m |= static_cast<unsigned>(p[j] == '\n' || p[j] == '\r') << j;
+  return m;
+#endif
+}
+
+}  // namespace text_file_detail
 
 // Classic I/O result codes.
 inline constexpr int kIoFileNotFound = 2;
@@ -43,14 +68,28 @@ class TextFile {
   int Reset(const std::string& name);
   bool IsOpen() const { return fd_ >= 0; }
   // True when no further line can be read (also when the file is not open).
-  bool Eof();
+  bool Eof() { return (fd_ < 0 || pos_ == end_) && EofAtBlockEnd(); }
   // The next line without its end; "" at the end. Throws TextFileError on a read error.
   std::string ReadLn();
   // The same into line, reusing its storage (the fast path of the readers).
   void ReadLn(std::string& line);
   // The same as a view: into the file's buffer when the line lies whole in it (valid until the
   // next read of this file), else of spill, which then holds the line.
-  std::string_view ReadLnView(std::string& spill);
+  std::string_view ReadLnView(std::string& spill) {
+    // Inline for the short lines most drawing files hold: one that ends within the next block
+    // of bytes, with a byte after its end to tell CR LF from a lone CR.
+    using namespace text_file_detail;
+    if (fd_ >= 0 && end_ - pos_ > kLineBlock) {
+      const char* const p = buffer_.get() + pos_;
+      const unsigned ends = line_end_mask(p);
+      const std::size_t n = ends != 0 ? static_cast<std::size_t>(__builtin_ctz(ends)) : kLineBlock;
+      if (n < kLineBlock && n <= max_line_) {
+        pos_ += n + (p[n] == '\r' && p[n + 1] == '\n' ? 2 : 1);
+        return {p, n};
+      }
+    }
+    return ReadLnViewAnyLength(spill);
+  }
   void Close();
 
   // The longest line kept, in bytes without the line end (at least 1); it holds across Reset.
@@ -62,6 +101,8 @@ class TextFile {
 
  private:
   bool Fill();  // a new block of the file into the buffer; false at the end of the file
+  bool EofAtBlockEnd();
+  std::string_view ReadLnViewAnyLength(std::string& spill);
   std::size_t Find(char c, std::size_t from, std::size_t& cache);  // next c, or end_
   std::size_t LineEnd();
 
