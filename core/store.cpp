@@ -45,7 +45,7 @@ void free_blocks_from_1() {
 // pages backed before the entries are copied in, so that a first fill takes no fault per page.
 void grow_table(std::size_t size) {
   if (size > element_handle.capacity()) {
-    std::vector<Handle> bigger;
+    HandleTable bigger;
     bigger.reserve(std::max(size, 2 * element_handle.capacity()));
     element_memory::populate(bigger.data(), bigger.capacity() * sizeof(Handle));
     bigger.assign(element_handle.begin(), element_handle.end());
