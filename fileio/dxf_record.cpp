@@ -29,7 +29,7 @@ DxfGroup& DxfRecord::push(int code) {
   const int s = slot(code);
   if (s >= 0 && first_[s] == kAbsent) {
     if (groups.size() < kAbsent) {
-      first_[s] = static_cast<uint16_t>(groups.size());
+      first_[s] = static_cast<uint8_t>(groups.size());
     } else {
       far_ = true;
     }

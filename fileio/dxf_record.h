@@ -47,7 +47,7 @@ class DxfRecord {
 
  private:
   static constexpr int kDirectCodes = 80 + 30;
-  static constexpr uint16_t kAbsent = 0xFFFF;  // also: first seen past the indexable groups
+  static constexpr uint8_t kAbsent = 0xFF;  // also: first seen past the indexable groups
   // The slot of a code in first_, or -1 for codes found by a scan.
   static int slot(int code) {
     if (code >= 0 && code < 80) return code;
@@ -58,11 +58,11 @@ class DxfRecord {
 
   std::string pool_;
   // Index into groups of the first group of each directly looked-up code.
-  std::array<uint16_t, kDirectCodes> first_ = make_absent();
+  std::array<uint8_t, kDirectCodes> first_ = make_absent();
   bool far_ = false;  // some code was first seen past the indexable groups: those are scanned
 
-  static constexpr std::array<uint16_t, kDirectCodes> make_absent() {
-    std::array<uint16_t, kDirectCodes> a{};
+  static constexpr std::array<uint8_t, kDirectCodes> make_absent() {
+    std::array<uint8_t, kDirectCodes> a{};
     a.fill(kAbsent);
     return a;
   }
