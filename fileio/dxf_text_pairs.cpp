@@ -95,6 +95,16 @@ bool DxfTextPairs::next(DxfPair& pair) {
 // its length) is skipped: the pairs fall in step again at the next code line, and the damage
 // is remembered.
 bool DxfTextPairs::read_pair(DxfPair& pair) {
+  // Most pairs are a line of digits and a short value, both in the buffer: read in one step.
+  std::string_view code_text, value_text;
+  if (!line_ahead_) {
+    const std::size_t bytes = file_.PeekTwoLines(code_text, value_text);
+    const int code = bytes > 0 ? plain_code(code_text) : -1;
+    if (code >= 0) {
+      file_.Advance(bytes);
+      return take_value(pair, code, value_text);
+    }
+  }
   int code = 0;
   for (;;) {
     std::string_view line = code_line_;
@@ -113,8 +123,12 @@ bool DxfTextPairs::read_pair(DxfPair& pair) {
     damaged_ = true;
   }
   if (file_.Eof()) return stop(true);
+  return take_value(pair, code, file_.ReadLnView(value_line_));
+}
+
+bool DxfTextPairs::take_value(DxfPair& pair, int code, std::string_view value) {
   pair.code = code;
-  pair.text = trim_end(file_.ReadLnView(value_line_));
+  pair.text = trim_end(value);
   set_number(pair);
   after_eof_ = is_dxf_end(pair);
   return true;

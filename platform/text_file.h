@@ -90,6 +90,28 @@ class TextFile {
     }
     return ReadLnViewAnyLength(spill);
   }
+  // The next two lines as views, when both are short and lie whole in the buffer, without
+  // reading them: the bytes that Advance then takes to read them (line ends included), or 0 when
+  // they are not such lines. Two lines are found with one scan of the bytes, for files of
+  // line pairs.
+  std::size_t PeekTwoLines(std::string_view& first, std::string_view& second) const {
+    using namespace text_file_detail;
+    if (fd_ < 0 || end_ - pos_ <= 2 * kLineBlock) return 0;
+    const char* const p = buffer_.get() + pos_;
+    const uint32_t ends = line_end_mask(p) | (uint32_t{line_end_mask(p + kLineBlock)} << 16);
+    if (ends == 0) return 0;
+    const std::size_t n1 = static_cast<std::size_t>(__builtin_ctz(ends));
+    const std::size_t s2 = n1 + (p[n1] == '\r' && p[n1 + 1] == '\n' ? 2 : 1);
+    if (s2 >= 2 * kLineBlock || (ends >> s2) == 0) return 0;
+    const std::size_t n2 = static_cast<std::size_t>(__builtin_ctz(ends >> s2));
+    if (n1 > max_line_ || n2 > max_line_) return 0;
+    const std::size_t e2 = s2 + n2;
+    first = {p, n1};
+    second = {p + s2, n2};
+    return e2 + (p[e2] == '\r' && p[e2 + 1] == '\n' ? 2 : 1);
+  }
+  // Reads bytes that PeekTwoLines gave.
+  void Advance(std::size_t bytes) { pos_ += bytes; }
   void Close();
 
   // The longest line kept, in bytes without the line end (at least 1); it holds across Reset.

@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int kChildren = 3;    // children of each kind
+constexpr int kChildren = 5;    // children of each kind
 constexpr int kWarmReads = 3;   // warm reads after the first one, in the read child
 constexpr int kDxf = 2;         // cad_type of DXF
 constexpr double kLimit = 1.5;  // for both ratios
