@@ -72,7 +72,7 @@ void free_drawing(Drawing& d) {
 }
 
 void free_blocks_added_since(const Drawing& before) {
-  const std::vector<Handle>& old = before.element_handle;
+  const HandleTable& old = before.element_handle;
   for (std::size_t n = 0; n < element_handle.size(); ++n) {
     const Handle h = element_handle[n];
     if (h != 0 && (n >= old.size() || old[n] != h)) globalfree(h);

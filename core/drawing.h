@@ -13,7 +13,7 @@
 namespace orvane {
 
 struct Drawing {
-  std::vector<Handle> element_handle;
+  HandleTable element_handle;
   int last_element_number = 1;
   bool mem_full = false;
   int global_delete_number = 0;

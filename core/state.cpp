@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-std::vector<Handle> element_handle;
+HandleTable element_handle;
 int last_element_number = 1;
 double max_element_value = 1.0e9;
 bool mem_full = false;

@@ -26,8 +26,10 @@ struct view_entry {
 inline constexpr int kArcViews = 90;
 inline constexpr int kLayers = 255;  // layers 0..254
 
-// Element store and extents.
-extern std::vector<Handle> element_handle;
+// Element store and extents. Entry n of the element table holds element n's block; the table's
+// storage is backed in large pages once it is large.
+using HandleTable = std::vector<Handle, TableAllocator<Handle>>;
+extern HandleTable element_handle;
 extern int last_element_number;
 extern double max_element_value;
 extern bool mem_full;

@@ -45,8 +45,13 @@ void free_blocks_from_1() {
 // pages backed before the entries are copied in, so that a first fill takes no fault per page.
 void grow_table(std::size_t size) {
   if (size > element_handle.capacity()) {
-    std::vector<Handle> bigger;
-    bigger.reserve(std::max(size, 2 * element_handle.capacity()));
+    // From a quarter of a large page on, whole large pages, which the table storage backs
+    // without a fault per page.
+    constexpr std::size_t kPerStep = element_memory::kCommitStep / sizeof(Handle);
+    std::size_t capacity = std::max(size, 2 * element_handle.capacity());
+    if (capacity >= kPerStep / 4) capacity = (capacity + kPerStep - 1) / kPerStep * kPerStep;
+    HandleTable bigger;
+    bigger.reserve(capacity);
     element_memory::populate(bigger.data(), bigger.capacity() * sizeof(Handle));
     bigger.assign(element_handle.begin(), element_handle.end());
     element_handle.swap(bigger);
@@ -238,9 +243,13 @@ void set_max_min(const TElement* e) {
   clamp_extents();
 }
 
-void get_max_min() {
+void start_max_min() {
   max_x = max_y = -900;
   min_x = min_y = 900;
+}
+
+void get_max_min() {
+  start_max_min();
   for (int n = 1; n <= last_element_number; ++n) {
     TElement* e = lock_element(n);
     if (e == nullptr) continue;

@@ -48,7 +48,12 @@ TElement* lock_element(int n);
 bool check_max_min(int element_type, double& g1, double& g2, double& g3, double& g4, double& g5,
                    double& g6);
 void set_max_min(const TElement* e);
+// Recomputes the extents from every live element on a visible layer.
 void get_max_min();
+// The extents get_max_min starts from before any element counts. A reader that starts them so
+// on an empty store, and makes only elements that count on visible layers, has the extents
+// get_max_min would give once it is done.
+void start_max_min();
 
 // Forgets which low numbers are known to be taken; every routine that frees table entries
 // calls it.

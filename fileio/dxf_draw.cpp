@@ -119,7 +119,7 @@ bool is_one_of(std::string_view type, std::initializer_list<std::string_view> na
 
 void draw_dxf_item(const DxfItem& item, DxfDraw& d) {
   const DxfRecord& r = item.head;
-  const std::string& type = r.type;
+  const std::string_view type = r.type;
   if (r.integer(67) == 1) {
     d.report().leave_out(type, LeftOut::kPaperSpace);
     return;

@@ -45,9 +45,12 @@ class DxfFileReader {
     layers_.begin(merge);
   }
 
+  // See ElementSink::extents_are_visible_ones.
+  bool extents_are_visible_ones() const { return sink_.extents_are_visible_ones(); }
+
   void run() {
     while (!mem_full && records_.next(item_.head)) {
-      const std::string& type = item_.head.type;
+      const std::string_view type = item_.head.type;
       if (type == "EOF") {
         abort2 = true;  // nothing after the end marker is read
         break;
@@ -89,7 +92,7 @@ class DxfFileReader {
   }
 
   void table_record() {
-    const std::string& type = item_.head.type;
+    const std::string_view type = item_.head.type;
     if (type == "TABLE") {
       in_layer_table_ = upper(item_.head.text(2)) == "LAYER";
     } else if (type == "ENDTAB") {
@@ -101,7 +104,7 @@ class DxfFileReader {
   }
 
   void block_record() {
-    const std::string& type = item_.head.type;
+    const std::string_view type = item_.head.type;
     if (type == "BLOCK") {
       end_block();
       block_name_.assign(item_.head.text(2));
@@ -132,7 +135,7 @@ class DxfFileReader {
   void entity() {
     read_children();
     const DxfRecord& head = item_.head;
-    if (head.type == "INSERT" && head.integer(67) != 1 &&
+    if (std::string_view(head.type) == "INSERT" && head.integer(67) != 1 &&
         draw_.blocks.find(std::string(head.text(2))) == draw_.blocks.end()) {
       deferred_.push_back(std::move(item_));  // its block may be defined further on
       item_ = DxfItem{};
@@ -146,7 +149,7 @@ class DxfFileReader {
     DxfItem& item = item_;
     item.children.clear();
     item.has_tail = false;
-    const std::string& type = item.head.type;
+    const std::string_view type = item.head.type;
     if (type != "POLYLINE" && !(type == "INSERT" && item.head.integer(66) == 1)) return;
     DxfRecord r;
     while (records_.next(r)) {
@@ -204,17 +207,22 @@ bool read_dxf2(const std::string& file_name) {
   load_report.clear();
   if (!merge_cad) {
     destroy_all_elements();
+    start_max_min();  // the elements made extend the extents as they come
     metric_machine = false;
   }
+  bool extents_done = false;
   try {
-    DxfFileReader(*pairs, merge_cad).run();
+    DxfFileReader reader(*pairs, merge_cad);
+    reader.run();
+    // A new drawing on visible layers has its extents already; others are scanned.
+    extents_done = !merge_cad && reader.extents_are_visible_ones();
   } catch (const std::bad_alloc&) {
     mem_full = true;
   } catch (...) {
     get_max_min();  // what was read stays consistent; the read error goes to the caller
     throw;
   }
-  get_max_min();
+  if (!extents_done) get_max_min();
   cad_changed = false;
   return true;
 }

@@ -20,21 +20,45 @@ void DxfRecord::clear() {
   type.clear();
   groups.clear();
   pool_.clear();
+  first_.fill(kAbsent);
+  far_ = false;
+}
+
+// A new group of this code at the end, zero-filled; the group is built in place, not copied in.
+DxfGroup& DxfRecord::push(int code) {
+  const int s = slot(code);
+  if (s >= 0 && first_[s] == kAbsent) {
+    if (groups.size() < kAbsent) {
+      first_[s] = static_cast<uint8_t>(groups.size());
+    } else {
+      far_ = true;
+    }
+  }
+  DxfGroup& g = groups.emplace_back();
+  g.code = code;
+  return g;
 }
 
 void DxfRecord::add(const DxfPair& pair) {
-  DxfGroup g;
-  g.code = pair.code;
-  g.number = pair.number_ok ? pair.number : 0;
-  g.number_ok = pair.number_ok;
+  DxfGroup& g = push(pair.code);
   g.text_at = static_cast<uint32_t>(pool_.size());
-  if (pair.number_ok) return push(g);  // no one reads a number's text: it is not kept
+  if (pair.number_ok) {  // no one reads a number's text: it is not kept
+    g.number = pair.number;
+    g.number_ok = true;
+    return;
+  }
   g.text_size = static_cast<uint32_t>(pair.text.size());
   pool_.append(pair.text);
-  push(g);
 }
 
 const DxfGroup* DxfRecord::find(int code) const {
+  const int s = slot(code);
+  if (s < 0) return scan(code);
+  if (first_[s] != kAbsent) return &groups[first_[s]];
+  return far_ ? scan(code) : nullptr;
+}
+
+const DxfGroup* DxfRecord::scan(int code) const {
   for (const DxfGroup& g : groups)
     if (g.code == code) return &g;
   return nullptr;

@@ -2,6 +2,7 @@
 // the next code 0 (an entity, a table entry, a section or block header).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,6 +31,8 @@ class DxfRecord {
   void add(const DxfPair& pair);
   std::string_view text(const DxfGroup& g) const { return {pool_.data() + g.text_at, g.text_size}; }
 
+  // The first group of a code: looked up directly for the codes entities read most (below 80
+  // and 210..239), by a scan for others.
   const DxfGroup* find(int code) const;
   bool has(int code) const { return find(code) != nullptr; }
   // The first group's number, or fallback when the code is absent.
@@ -43,9 +46,26 @@ class DxfRecord {
   Vec3 extrusion() const;
 
  private:
-  void push(const DxfGroup& g) { groups.push_back(g); }
+  static constexpr int kDirectCodes = 80 + 30;
+  static constexpr uint8_t kAbsent = 0xFF;  // also: first seen past the indexable groups
+  // The slot of a code in first_, or -1 for codes found by a scan.
+  static int slot(int code) {
+    if (code >= 0 && code < 80) return code;
+    return code >= 210 && code < 240 ? code - 130 : -1;
+  }
+  DxfGroup& push(int code);
+  const DxfGroup* scan(int code) const;
 
   std::string pool_;
+  // Index into groups of the first group of each directly looked-up code.
+  std::array<uint8_t, kDirectCodes> first_ = make_absent();
+  bool far_ = false;  // some code was first seen past the indexable groups: those are scanned
+
+  static constexpr std::array<uint8_t, kDirectCodes> make_absent() {
+    std::array<uint8_t, kDirectCodes> a{};
+    a.fill(kAbsent);
+    return a;
+  }
 };
 
 // Records from a stream of pairs. A record ends where the next code-0 group begins.

@@ -1,6 +1,7 @@
 #include "fileio/dxf_text_pairs.h"
 
 #include <charconv>
+#include <cmath>
 #include <new>
 #include <string_view>
 
@@ -14,6 +15,18 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kBinaryFirstLine = "AutoCAD Binary DXF";
+
+// A code line of digits alone (as most are): its value, or -1.
+int plain_code(std::string_view line) {
+  if (line.empty() || line.size() > 4) return -1;
+  int code = 0;
+  for (const char c : line) {
+    const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+    if (digit > 9) return -1;
+    code = code * 10 + static_cast<int>(digit);
+  }
+  return code;
+}
 
 // A code line: an integer with nothing but spaces and tabs around it.
 bool parse_code(std::string_view line, int& code) {
@@ -29,7 +42,14 @@ void set_number(DxfPair& pair) {
   const DxfValueType type = dxf_value_type(pair.code);
   if (type == DxfValueType::kString || type == DxfValueType::kChunk) return;
   double value = 0;
-  if (checked_text_to_real(trim(pair.text), value)) {
+  // Most values are plain decimals that the parser takes whole; the others (spaces, a leading
+  // plus, a "D" exponent, junk) go the long way.
+  const char* const end = pair.text.data() + pair.text.size();
+  const auto [ptr, ec] = std::from_chars(pair.text.data(), end, value);
+  if (ec == std::errc() && ptr == end && !pair.text.empty() && std::isfinite(value)) {
+    pair.number = value;
+    pair.number_ok = true;
+  } else if (checked_text_to_real(trim(pair.text), value)) {
     pair.number = value;
     pair.number_ok = true;
   }
@@ -75,6 +95,16 @@ bool DxfTextPairs::next(DxfPair& pair) {
 // its length) is skipped: the pairs fall in step again at the next code line, and the damage
 // is remembered.
 bool DxfTextPairs::read_pair(DxfPair& pair) {
+  // Most pairs are a line of digits and a short value, both in the buffer: read in one step.
+  std::string_view code_text, value_text;
+  if (!line_ahead_) {
+    const std::size_t bytes = file_.PeekTwoLines(code_text, value_text);
+    const int code = bytes > 0 ? plain_code(code_text) : -1;
+    if (code >= 0) {
+      file_.Advance(bytes);
+      return take_value(pair, code, value_text);
+    }
+  }
   int code = 0;
   for (;;) {
     std::string_view line = code_line_;
@@ -83,6 +113,7 @@ bool DxfTextPairs::read_pair(DxfPair& pair) {
       line = file_.ReadLnView(code_line_);
     }
     line_ahead_ = false;
+    if ((code = plain_code(line)) >= 0) break;
     if (trim(line).empty()) {
       if (blank_to_end()) return stop(damaged_);
       damaged_ = true;  // blank lines amid the pairs; code_line_ holds the next other one
@@ -92,8 +123,12 @@ bool DxfTextPairs::read_pair(DxfPair& pair) {
     damaged_ = true;
   }
   if (file_.Eof()) return stop(true);
+  return take_value(pair, code, file_.ReadLnView(value_line_));
+}
+
+bool DxfTextPairs::take_value(DxfPair& pair, int code, std::string_view value) {
   pair.code = code;
-  pair.text = trim_end(file_.ReadLnView(value_line_));
+  pair.text = trim_end(value);
   set_number(pair);
   after_eof_ = is_dxf_end(pair);
   return true;

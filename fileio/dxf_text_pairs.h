@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "fileio/dxf_pairs.h"
 #include "platform/text_file.h"
@@ -19,6 +20,7 @@ class DxfTextPairs final : public DxfPairSource {
 
  private:
   bool read_pair(DxfPair& pair);
+  bool take_value(DxfPair& pair, int code, std::string_view value);
   bool blank_to_end();  // only blank lines are left
   bool stop(bool damaged);
 

@@ -97,11 +97,26 @@ bool ElementSink::open() const {
   return !mem_full;
 }
 
+void ElementSink::note_made(int layer, int line_type) {
+  // The layer the store keeps: numbers out of range go to 252, as make_element puts them.
+  layers_used_.set(layer >= 1 && layer <= 254 ? layer : 252);
+  // Line types 10 and 20 make elements without counting them in the extents.
+  if (line_type == 10 || line_type == 20) uncounted_ = true;
+}
+
+bool ElementSink::extents_are_visible_ones() const {
+  if (uncounted_ || mem_full) return false;
+  for (int layer = 0; layer < kLayers; ++layer)
+    if (layers_used_.test(layer) && !layer_visible(layer)) return false;
+  return true;
+}
+
 void ElementSink::point(const Vec3& p, const ElementStyle& s) {
   if (mem_full) return;
   if (make_element(get_new_element_number(), kPoint, p.x, p.y, p.z, 0, 0, 0, s.color, 0, s.layer, 0,
                    0) != 0) {
     ++report_.points;
+    note_made(s.layer, 0);
   } else if (!mem_full) {
     report_.leave_out("point beyond the coordinate limit", LeftOut::kDamaged);
   }
@@ -112,6 +127,7 @@ void ElementSink::line(const Vec3& a, const Vec3& b, const ElementStyle& s) {
   if (make_element(get_new_element_number(), kLine, a.x, a.y, a.z, b.x, b.y, b.z, s.color,
                    s.line_type, s.layer, 0, 0) != 0) {
     ++report_.lines;
+    note_made(s.layer, s.line_type);
   } else if (!mem_full) {
     report_.leave_out("line beyond the coordinate limit", LeftOut::kDamaged);
   }
@@ -128,6 +144,7 @@ void ElementSink::arc_in_view(int view, const Vec3& c, double radius, double sta
   if (make_element(get_new_element_number(), kArc, c.x, c.y, c.z, radius, start, end, s.color,
                    s.line_type, s.layer, 0, view) != 0) {
     ++report_.arcs;
+    note_made(s.layer, s.line_type);
   } else if (!mem_full) {
     report_.leave_out("arc beyond the coordinate limit", LeftOut::kDamaged);
   }

@@ -3,6 +3,7 @@
 // cannot hold as line chains, and the counts of the load report.
 #pragma once
 
+#include <bitset>
 #include <vector>
 
 #include "core/records.h"
@@ -51,8 +52,18 @@ class ElementSink {
 
   LoadReport& report() { return report_; }
 
+  // True when the extents make_element gathered from the elements of this sink are the extents
+  // of those on visible layers: every layer the sink used is visible, every element counted in
+  // the extents, and memory never ran out. A reader that started the extents empty can then
+  // keep them instead of scanning the store again.
+  bool extents_are_visible_ones() const;
+
  private:
+  void note_made(int layer, int line_type);
+
   LoadReport& report_;
+  std::bitset<256> layers_used_;
+  bool uncounted_ = false;  // an element was made outside the extents
 };
 
 // The arc view whose frame has these axes (x, y and their normal x x y), set when needed: 1

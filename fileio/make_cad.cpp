@@ -85,7 +85,9 @@ int make_cad(const std::string& name) {
   abort2 = false;
   const LineCap cap(max_line_of(cad_type));
   const LongLineCount long_lines;
-  const TypeCounts before = merge_cad ? count_types() : TypeCounts{};
+  // The DXF reader counts what its element sink makes; for the others the store is counted.
+  const bool sink_counts = cad_type == 2;
+  const TypeCounts before = merge_cad && !sink_counts ? count_types() : TypeCounts{};
   // A loaded drawing is in the units its file names, else in the default ones; a file that
   // cannot be read leaves them as they were.
   const bool units = metric_machine;
@@ -100,6 +102,7 @@ int make_cad(const std::string& name) {
   // Only DXF files name their layers; a drawing read from another kind has no names.
   if (!merge_cad && cad_type != 2) layer_name.fill(std::string());
   // The report counts what the store gained, whichever reader made it.
+  if (sink_counts) return result;
   const TypeCounts after = count_types();
   load_report.points = after[kPoint] - before[kPoint];
   load_report.lines = after[kLine] - before[kLine];

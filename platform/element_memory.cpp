@@ -209,6 +209,36 @@ void trim() {
   arena().trim();
 }
 
+void* table_allocate(std::size_t bytes) {
+  if (bytes < kCommitStep) return ::operator new(bytes, std::nothrow);
+  const std::size_t length = round_up(bytes, kPage);
+  if (length > static_cast<std::size_t>(-1) - kCommitStep) return nullptr;
+  // Mapped with a step to spare, then cut to an aligned start.
+  void* p = mmap(nullptr, length + kCommitStep, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
+                 -1, 0);
+  if (p == MAP_FAILED) return nullptr;
+  auto* start = static_cast<unsigned char*>(p);
+  auto* aligned = reinterpret_cast<unsigned char*>(
+      round_up(reinterpret_cast<std::uintptr_t>(start), kCommitStep));
+  if (aligned > start) munmap(start, static_cast<std::size_t>(aligned - start));
+  const std::size_t tail =
+      static_cast<std::size_t>(start + length + kCommitStep - aligned) - length;
+  if (tail > 0) munmap(aligned + length, tail);
+#ifdef MADV_HUGEPAGE
+  madvise(aligned, length, MADV_HUGEPAGE);
+#endif
+  return aligned;
+}
+
+void table_deallocate(void* at, std::size_t bytes) {
+  if (at == nullptr) return;
+  if (bytes < kCommitStep) {
+    ::operator delete(at);
+    return;
+  }
+  munmap(at, round_up(bytes, kPage));
+}
+
 void populate(void* at, std::size_t bytes) {
   const auto start = round_up(reinterpret_cast<std::uintptr_t>(at), kPage);
   const auto end = (reinterpret_cast<std::uintptr_t>(at) + bytes) / kPage * kPage;

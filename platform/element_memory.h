@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <new>
 
 namespace orvane {
 
@@ -64,6 +65,32 @@ void populate(void* at, std::size_t bytes);
 // otherwise kept for the next drawing.
 void trim();
 
+// Storage of the tables that grow with the drawing. From kCommitStep bytes on a table is mapped
+// on its own, aligned to kCommitStep, so that the system can back it with huge pages and a
+// table of millions of entries fills without a fault per page; smaller ones come from the heap.
+void* table_allocate(std::size_t bytes);
+void table_deallocate(void* at, std::size_t bytes);
+
 }  // namespace element_memory
+
+// An allocator of element_memory::table_allocate, for std::vector.
+template <class T>
+struct TableAllocator {
+  using value_type = T;
+  TableAllocator() = default;
+  template <class U>
+  TableAllocator(const TableAllocator<U>&) {}
+  T* allocate(std::size_t n) {
+    if (n > static_cast<std::size_t>(-1) / sizeof(T)) throw std::bad_alloc();
+    void* p = element_memory::table_allocate(n * sizeof(T));
+    if (p == nullptr) throw std::bad_alloc();
+    return static_cast<T*>(p);
+  }
+  void deallocate(T* p, std::size_t n) { element_memory::table_deallocate(p, n * sizeof(T)); }
+  template <class U>
+  bool operator==(const TableAllocator<U>&) const {
+    return true;
+  }
+};
 
 }  // namespace orvane

@@ -215,7 +215,7 @@ bool TextFile::Fill() {
   }
 }
 
-bool TextFile::Eof() {
+bool TextFile::EofAtBlockEnd() {
   if (fd_ < 0) return true;
   return pos_ == end_ && !Fill();
 }
@@ -230,13 +230,18 @@ std::size_t TextFile::Find(char c, std::size_t from, std::size_t& cache) {
 
 // The end of the line that starts at pos_: the first CR or LF, or end_.
 std::size_t TextFile::LineEnd() {
-  // Short lines (most lines of drawing files) are scanned directly.
+  // Short lines (most lines of drawing files) are found among the next 16 bytes at once.
   const char* const b = buffer_.get();
-  const std::size_t quick = end_ - pos_ > 16 ? pos_ + 16 : end_;
   std::size_t i = pos_;
-  while (i < quick && b[i] != '\n' && b[i] != '\r')
-    ++i;
-  if (i < quick || i == end_) return i;
+  if (end_ - pos_ >= text_file_detail::kLineBlock) {
+    const unsigned ends = text_file_detail::line_end_mask(b + pos_);
+    if (ends != 0) return pos_ + static_cast<std::size_t>(__builtin_ctz(ends));
+    i += text_file_detail::kLineBlock;
+  } else {
+    while (i < end_ && b[i] != '\n' && b[i] != '\r')
+      ++i;
+    return i;
+  }
   // Longer ones by memchr; each end character's next position is remembered, so every byte
   // is searched once even when a file uses only one of the two.
   const std::size_t lf = Find('\n', i, next_lf_);
@@ -272,7 +277,7 @@ void TextFile::ReadLn(std::string& line) {
   }
 }
 
-std::string_view TextFile::ReadLnView(std::string& spill) {
+std::string_view TextFile::ReadLnViewAnyLength(std::string& spill) {
   if (fd_ < 0) throw TextFileError(kIoNotOpen, "file not open");
   if (pos_ == end_ && !Fill()) return {};
   const std::size_t stop = LineEnd();

@@ -8,7 +8,32 @@
 #include <string>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace orvane {
+
+namespace text_file_detail {
+
+inline constexpr std::size_t kLineBlock = 16;
+
+// Bit j is set when byte j of the kLineBlock bytes at p is a CR or an LF.
+inline unsigned line_end_mask(const char* p) {
+#if defined(__SSE2__)
+  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n')),
+                                    _mm_cmpeq_epi8(block, _mm_set1_epi8('\r')));
+  return static_cast<unsigned>(_mm_movemask_epi8(ends));
+#else
+  unsigned m = 0;
+  for (std::size_t j = 0; j < kLineBlock; ++j)
+    m |= static_cast<unsigned>(p[j] == '\n' || p[j] == '\r') << j;
+  return m;
+#endif
+}
+
+}  // namespace text_file_detail
 
 // Classic I/O result codes.
 inline constexpr int kIoFileNotFound = 2;
@@ -43,14 +68,50 @@ class TextFile {
   int Reset(const std::string& name);
   bool IsOpen() const { return fd_ >= 0; }
   // True when no further line can be read (also when the file is not open).
-  bool Eof();
+  bool Eof() { return (fd_ < 0 || pos_ == end_) && EofAtBlockEnd(); }
   // The next line without its end; "" at the end. Throws TextFileError on a read error.
   std::string ReadLn();
   // The same into line, reusing its storage (the fast path of the readers).
   void ReadLn(std::string& line);
   // The same as a view: into the file's buffer when the line lies whole in it (valid until the
   // next read of this file), else of spill, which then holds the line.
-  std::string_view ReadLnView(std::string& spill);
+  std::string_view ReadLnView(std::string& spill) {
+    // Inline for the short lines most drawing files hold: one that ends within the next block
+    // of bytes, with a byte after its end to tell CR LF from a lone CR.
+    using namespace text_file_detail;
+    if (fd_ >= 0 && end_ - pos_ > kLineBlock) {
+      const char* const p = buffer_.get() + pos_;
+      const unsigned ends = line_end_mask(p);
+      const std::size_t n = ends != 0 ? static_cast<std::size_t>(__builtin_ctz(ends)) : kLineBlock;
+      if (n < kLineBlock && n <= max_line_) {
+        pos_ += n + (p[n] == '\r' && p[n + 1] == '\n' ? 2 : 1);
+        return {p, n};
+      }
+    }
+    return ReadLnViewAnyLength(spill);
+  }
+  // The next two lines as views, when both are short and lie whole in the buffer, without
+  // reading them: the bytes that Advance then takes to read them (line ends included), or 0 when
+  // they are not such lines. Two lines are found with one scan of the bytes, for files of
+  // line pairs.
+  std::size_t PeekTwoLines(std::string_view& first, std::string_view& second) const {
+    using namespace text_file_detail;
+    if (fd_ < 0 || end_ - pos_ <= 2 * kLineBlock) return 0;
+    const char* const p = buffer_.get() + pos_;
+    const uint32_t ends = line_end_mask(p) | (uint32_t{line_end_mask(p + kLineBlock)} << 16);
+    if (ends == 0) return 0;
+    const std::size_t n1 = static_cast<std::size_t>(__builtin_ctz(ends));
+    const std::size_t s2 = n1 + (p[n1] == '\r' && p[n1 + 1] == '\n' ? 2 : 1);
+    if (s2 >= 2 * kLineBlock || (ends >> s2) == 0) return 0;
+    const std::size_t n2 = static_cast<std::size_t>(__builtin_ctz(ends >> s2));
+    if (n1 > max_line_ || n2 > max_line_) return 0;
+    const std::size_t e2 = s2 + n2;
+    first = {p, n1};
+    second = {p + s2, n2};
+    return e2 + (p[e2] == '\r' && p[e2 + 1] == '\n' ? 2 : 1);
+  }
+  // Reads bytes that PeekTwoLines gave.
+  void Advance(std::size_t bytes) { pos_ += bytes; }
   void Close();
 
   // The longest line kept, in bytes without the line end (at least 1); it holds across Reset.
@@ -62,6 +123,8 @@ class TextFile {
 
  private:
   bool Fill();  // a new block of the file into the buffer; false at the end of the file
+  bool EofAtBlockEnd();
+  std::string_view ReadLnViewAnyLength(std::string& spill);
   std::size_t Find(char c, std::size_t from, std::size_t& cache);  // next c, or end_
   std::size_t LineEnd();
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/core.h"
+#include "fileio/fileio.h"
 
 namespace bench {
 
@@ -57,6 +58,20 @@ struct Scratch {
 const std::string& scratch_folder() {
   static const Scratch scratch;
   return scratch.folder;
+}
+
+std::string drawing_file(const char* name, int cad_type) {
+  static bool tried[4] = {};
+  const std::string file = scratch_folder() + "/drawing." + name;
+  if (cad_type < 1 || cad_type > 3) return {};
+  if (!tried[cad_type]) {
+    tried[cad_type] = true;
+    make_drawing(kFileElements);
+    orvane::cad_type = cad_type;
+    orvane::save_cad(file);
+    orvane::startup();
+  }
+  return std::filesystem::exists(file) ? file : std::string();
 }
 
 }  // namespace bench

@@ -37,15 +37,7 @@ std::string file_of(const Format& f) {
 
 // The file of a format, written once from the generated drawing; false when the writer failed.
 bool ensure_file(const Format& f) {
-  static bool tried[4] = {};
-  if (!tried[f.cad_type]) {
-    tried[f.cad_type] = true;
-    bench::make_drawing(bench::kFileElements);
-    orvane::cad_type = f.cad_type;
-    orvane::save_cad(file_of(f));
-    orvane::startup();
-  }
-  return std::filesystem::exists(file_of(f));
+  return !bench::drawing_file(f.name, f.cad_type).empty();
 }
 
 void Write(benchmark::State& state, Format f) {

@@ -281,7 +281,7 @@ TEST_F(StoreTest, DestroyFreesBlocksAndResetsExtents) {
   orvane_destroy();
   EXPECT_EQ(element_memory::live_blocks(), live - 1);
   EXPECT_EQ(last_element_number, 0);
-  EXPECT_EQ(element_handle, (std::vector<Handle>{zero, 0, 0, 0, 0}));  // not resized
+  EXPECT_EQ(element_handle, (HandleTable{zero, 0, 0, 0, 0}));  // not resized
   EXPECT_EQ(max_z, -100);
   expect_extents(100, 100, -100, -100);
 }

@@ -124,6 +124,55 @@ TEST_F(TextFileTest, LineViewsSplitLikeLinesAcrossBlockEdgesAndCaps) {
   EXPECT_EQ(lines_of(write("views", bytes)), expected);
 }
 
+TEST_F(TextFileTest, LinesPeekedTwoAtATimeSplitLikeLinesReadOneByOne) {
+  // Short lines of every length up to 20 with every line end, a LF CR pair among them, across
+  // the block edges; read by pairs where the pair peek gives them, else line by line. With a
+  // cap of 5 bytes, longer lines are left to the line reader, which passes over them.
+  std::string bytes;
+  const char* ends[] = {"\r\n", "\n", "\r", "\n\r"};
+  for (int i = 0; bytes.size() < 600'000; ++i)
+    bytes += std::string((i * 37) % 21, 'a' + i % 26) + ends[(i / 3) % 4];
+  const std::string file = write("pairs", bytes);
+  for (const std::size_t cap : {std::size_t{1} << 20, std::size_t{5}}) {
+    Lines by_pairs, by_lines;
+    int64_t skipped_by_lines = 0;
+    std::string spill;
+    for (const bool pairs : {false, true}) {
+      TextFile f;
+      f.SetMaxLineLength(cap);
+      ASSERT_EQ(f.Reset(file), 0);
+      Lines& got = pairs ? by_pairs : by_lines;
+      int peeked = 0;
+      while (!f.Eof()) {
+        std::string_view first, second;
+        const std::size_t n = pairs ? f.PeekTwoLines(first, second) : 0;
+        if (n > 0) {
+          EXPECT_LE(first.size(), cap);
+          EXPECT_LE(second.size(), cap);
+          got.emplace_back(first);
+          got.emplace_back(second);
+          f.Advance(n);
+          ++peeked;
+        } else {
+          got.emplace_back(f.ReadLnView(spill));
+        }
+      }
+      if (pairs) {
+        EXPECT_GT(peeked, 1000);
+        if (cap == 5) {
+          EXPECT_EQ(f.LongLinesSkipped(), skipped_by_lines);
+        }
+      } else {
+        skipped_by_lines = f.LongLinesSkipped();
+      }
+    }
+    EXPECT_EQ(by_pairs, by_lines);
+    if (cap > 5) {
+      EXPECT_EQ(by_pairs, lines_of(file));
+    }
+  }
+}
+
 TEST_F(TextFileTest, NulBytesAreKeptInTheLine) {
   const std::string bytes("a\0b\nc", 5);
   EXPECT_EQ(lines_of(write("nul", bytes)), (Lines{std::string("a\0b", 3), "c"}));
