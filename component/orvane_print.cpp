@@ -14,7 +14,8 @@ namespace orvane {
 
 namespace {
 
-// The printer the application set, or the system's default printer for this one print.
+// The printer the application set, or the system's default printer for this one print; or,
+// given a QPrinter, that one for this print, the printer set before coming back after it.
 class ChosenPrinter {
  public:
   ChosenPrinter() {
@@ -22,14 +23,19 @@ class ChosenPrinter {
     own_ = std::make_unique<QtPrinter>();
     set_current_printer(own_.get());
   }
+  explicit ChosenPrinter(QPrinter& printer)
+      : own_(std::make_unique<QtPrinter>(printer)), previous_(current_printer()) {
+    set_current_printer(own_.get());
+  }
   ~ChosenPrinter() {
-    if (own_) set_current_printer(nullptr);
+    if (own_) set_current_printer(previous_);
   }
   ChosenPrinter(const ChosenPrinter&) = delete;
   ChosenPrinter& operator=(const ChosenPrinter&) = delete;
 
  private:
   std::unique_ptr<QtPrinter> own_;
+  Printer* previous_ = nullptr;
 };
 
 }  // namespace
@@ -45,6 +51,20 @@ void TOrvane::PrintCad() {
 void TOrvane::PrintBMP() {
   const DrawingScope scope(own_.get());
   const ChosenPrinter printer;
+  print_bmp(canvas_, width(), height());
+}
+
+void TOrvane::PrintCad(QPrinter& printer) {
+  const DrawingScope scope(own_.get());
+  ensure_element_table();
+  const ChosenPrinter chosen(printer);
+  const FlagScope printing(print_on);
+  print_cad_proc(width());
+}
+
+void TOrvane::PrintBMP(QPrinter& printer) {
+  const DrawingScope scope(own_.get());
+  const ChosenPrinter chosen(printer);
   print_bmp(canvas_, width(), height());
 }
 

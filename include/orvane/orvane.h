@@ -17,6 +17,7 @@
 #include "orvane/records.h"
 
 class QImage;
+class QPrinter;
 
 /// Everything of Orvane: the widgets TOrvane and TTessary and their records.
 namespace orvane {
@@ -511,6 +512,13 @@ class TOrvane : public QWidget {
   /// Prints the picture on the widget.
   /// @throws std::runtime_error when the print cannot be made
   void PrintBMP();
+  /// Prints the visible elements as vectors on a printer the application set up (through a
+  /// QPrintDialog, say: its printer, page, resolution or output file), as PrintCad does.
+  /// @throws std::runtime_error when the print cannot be made
+  void PrintCad(QPrinter& printer);
+  /// Prints the picture on the widget on a printer the application set up.
+  /// @throws std::runtime_error when the print cannot be made
+  void PrintBMP(QPrinter& printer);
   /// Whether printing draws every element in black (false unless set).
   bool GetPrintMonochrome() const;
   /// Sets whether printing draws every element in black.

@@ -37,7 +37,8 @@ std::string last_pdf_print_file() {
   return last_pdf;
 }
 
-QtPrinter::QtPrinter() : printer_(QPrinter::HighResolution) {
+QtPrinter::QtPrinter()
+    : owned_(std::make_unique<QPrinter>(QPrinter::HighResolution)), printer_(*owned_) {
   const QPrinterInfo system = QPrinterInfo::defaultPrinter();
   if (!system.isNull()) {
     printer_.setPrinterName(system.printerName());
@@ -48,9 +49,14 @@ QtPrinter::QtPrinter() : printer_(QPrinter::HighResolution) {
 }
 
 QtPrinter::QtPrinter(const std::string& pdf_file)
-    : printer_(QPrinter::HighResolution), to_file_(true), output_file_(pdf_file) {
+    : owned_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      printer_(*owned_),
+      to_file_(true),
+      output_file_(pdf_file) {
   printer_.setOutputFormat(QPrinter::PdfFormat);
 }
+
+QtPrinter::QtPrinter(QPrinter& printer) : printer_(printer) {}
 
 QtPrinter::~QtPrinter() {
   if (page_) EndDoc();
@@ -93,8 +99,9 @@ void QtPrinter::BeginDoc() {
     throw std::runtime_error("Cannot print: there is no printer and the PDF file \"" +
                              output_file_ + "\" cannot be written.");
   }
-  throw std::runtime_error("Cannot print on the printer \"" + printer_.printerName().toStdString() +
-                           "\".");
+  const QString target =
+      printer_.outputFileName().isEmpty() ? printer_.printerName() : printer_.outputFileName();
+  throw std::runtime_error("Cannot print on the printer \"" + target.toStdString() + "\".");
 }
 
 void QtPrinter::EndDoc() {

@@ -26,6 +26,9 @@ class QtPrinter : public Printer {
   QtPrinter();
   // Always a PDF file: pdf_file.
   explicit QtPrinter(const std::string& pdf_file);
+  // The caller's printer as it is set up (by a print dialog, say): its device or its output file.
+  // It must outlive this one.
+  explicit QtPrinter(QPrinter& printer);
   ~QtPrinter() override;
 
   int PageWidth() const override;
@@ -46,7 +49,8 @@ class QtPrinter : public Printer {
   const std::string& output_file() const { return output_file_; }
 
  private:
-  QPrinter printer_;
+  std::unique_ptr<QPrinter> owned_;  // none on the caller's printer
+  QPrinter& printer_;
   bool to_file_ = false;
   std::string output_file_;  // fixed by the caller, or chosen when the job begins
   std::unique_ptr<QtCanvas> page_;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -160,6 +161,38 @@ TEST_F(OrvanePrint, VectorPrintToPdfShowsTheLines) {
   EXPECT_GE(long_runs(page, true), 1);
   EXPECT_EQ(long_runs(page, false), 0);
   EXPECT_EQ(last_pdf_print_file(), pdf.toStdString());
+}
+
+TEST_F(OrvanePrint, PrintOnTheApplicationsPrinterLeavesTheCurrentPrinterSet) {
+  widget->MakeLine(-20, 0, 0, 20, 0, 0);
+  widget->MakeLine(0, -10, 0, 0, 10, 0);
+  RecordingPrinter recorder(1000, 700, 200);
+  ScopedPrinter scope(recorder);
+  // A QPrinter as a print dialog leaves it: a PDF file named by the application.
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const QString pdf = dir.filePath("dialog.pdf");
+  printer.setOutputFileName(pdf);
+  widget->PrintCad(printer);
+  const QImage page = render(pdf);
+  ASSERT_FALSE(page.isNull());
+  EXPECT_GE(long_runs(page, true), 1);
+  EXPECT_EQ(long_runs(page, false), 0);
+  // The application's current printer saw nothing and is current again.
+  EXPECT_EQ(current_printer(), &recorder);
+  EXPECT_TRUE(recorder.jobs().empty());
+
+  const QString picture = dir.filePath("dialog-picture.pdf");
+  printer.setOutputFileName(picture);
+  widget->PrintBMP(printer);
+  EXPECT_GT(QFileInfo(picture).size(), 0);
+
+  // A printer whose file cannot be written is an error naming the file; nothing stays set.
+  const QString bad = dir.filePath("missing/folder/x.pdf");
+  printer.setOutputFileName(bad);
+  EXPECT_THROW(widget->PrintCad(printer), std::runtime_error);
+  EXPECT_EQ(current_printer(), &recorder);
+  EXPECT_FALSE(print_on);
 }
 
 TEST_F(OrvanePrint, PdfArcIsACurveWhereTheViewPutsIt) {
