@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kStartWidth = 900;
 constexpr int kStartHeight = 640;
+constexpr int kLayerListWidth = 160;
 
 // The first local file of a drag or drop whose extension names a drawing, or "".
 QString dropped_drawing(const QMimeData* data) {
@@ -49,6 +50,7 @@ MainWindow::MainWindow(QSettings& settings, QWidget* parent)
   setWindowTitle(tr("Orvane Viewer"));
   setCentralWidget(drawing_);
   addDockWidget(Qt::LeftDockWidgetArea, layers_);
+  resizeDocks({layers_}, {kLayerListWidth}, Qt::Horizontal);
   setAcceptDrops(true);
   drawing_->SetMousePan(true);
   drawing_->setFocusPolicy(Qt::StrongFocus);
