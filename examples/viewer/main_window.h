@@ -58,7 +58,7 @@ class MainWindow : public QMainWindow {
   void createFileMenu(QToolBar& tools);
   void createViewMenu(QToolBar& tools);
   void createZoomActions(QMenu& menu, QToolBar& tools);
-  void createPanRotateActions(QMenu& menu);
+  void createPanRotateActions(QMenu& menu, QToolBar& tools);
   void createViewActions(QMenu& menu, QToolBar& tools);
   void refillRecentMenu();
 

@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "drawing_files.h"
 #include "layer_panel.h"
@@ -24,6 +25,13 @@ QAction* add_action(QMenu& menu, const QString& text, const QList<QKeySequence>&
   QAction* action = menu.addAction(text);
   action->setShortcuts(keys);
   return action;
+}
+
+// A toolbar button that opens menu at once.
+void add_menu_button(QToolBar& tools, QMenu& menu) {
+  tools.addAction(menu.menuAction());
+  auto* button = qobject_cast<QToolButton*>(tools.widgetForAction(menu.menuAction()));
+  if (button != nullptr) button->setPopupMode(QToolButton::InstantPopup);
 }
 
 // The extension the export dialog's chosen filter stands for, "" when it stands for none.
@@ -71,7 +79,7 @@ void MainWindow::createViewMenu(QToolBar& tools) {
   QMenu* view = menuBar()->addMenu(tr("&View"));
   createZoomActions(*view, tools);
   view->addSeparator();
-  createPanRotateActions(*view);
+  createPanRotateActions(*view, tools);
   view->addSeparator();
   createViewActions(*view, tools);
 }
@@ -94,7 +102,7 @@ void MainWindow::createZoomActions(QMenu& menu, QToolBar& tools) {
   tools.addSeparator();
 }
 
-void MainWindow::createPanRotateActions(QMenu& menu) {
+void MainWindow::createPanRotateActions(QMenu& menu, QToolBar& tools) {
   QMenu* pan = menu.addMenu(tr("&Pan"));
   const struct {
     QString text;
@@ -121,6 +129,9 @@ void MainWindow::createPanRotateActions(QMenu& menu) {
     QAction* action = add_action(*rotate, t.text, {QKeySequence(Qt::CTRL | Qt::SHIFT | t.key)});
     connect(action, &QAction::triggered, this, [this, t] { rotateBy(t.about_x, t.about_z); });
   }
+  add_menu_button(tools, *pan);
+  add_menu_button(tools, *rotate);
+  tools.addSeparator();
 }
 
 void MainWindow::createViewActions(QMenu& menu, QToolBar& tools) {

@@ -209,4 +209,61 @@ void MainWindowTest::shortcutsZoomAndFit() {
   QCOMPARE(drawing.GetView(), orvane::vTOP);
 }
 
+void MainWindowTest::shortcutsPanAndRotate() {
+  QSettings settings(settings_file(), QSettings::IniFormat);
+  MainWindow window(settings);
+  window.drawing().SetView(orvane::vTOP);
+  QVERIFY(window.openFile(two_layers()));
+  window.show();
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  orvane::TOrvane& drawing = window.drawing();
+  const double size = drawing.GetViewSize();
+  const double x = drawing.GetCenterX(), y = drawing.GetCenterY();
+  // A step is a quarter of the view's size.
+  QTest::keyClick(&window, Qt::Key_Right, Qt::ControlModifier);
+  QCOMPARE(drawing.GetCenterX(), x + size / 4);
+  QTest::keyClick(&window, Qt::Key_Up, Qt::ControlModifier);
+  QCOMPARE(drawing.GetCenterY(), y + size / 4);
+  QCOMPARE(drawing.GetViewSize(), size);
+  // Rotating turns the isometric view by 15 degrees a step.
+  QTest::keyClick(&window, Qt::Key_4, Qt::ControlModifier);
+  const double z = drawing.GetZRotation(), tilt = drawing.GetXRotation();
+  QTest::keyClick(&window, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(drawing.GetView(), orvane::vISO);
+  QCOMPARE(drawing.GetZRotation(), z + 15);
+  QTest::keyClick(&window, Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(drawing.GetXRotation(), tilt + 15);
+  QTest::keyClick(&window, Qt::Key_1, Qt::ControlModifier);
+}
+
+void MainWindowTest::zoomWindowZoomsToTheDraggedRectangle() {
+  QSettings settings(settings_file(), QSettings::IniFormat);
+  MainWindow window(settings);
+  window.drawing().SetView(orvane::vTOP);
+  QVERIFY(window.openFile(two_layers()));
+  window.show();
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  orvane::TOrvane& drawing = window.drawing();
+  const double size = drawing.GetViewSize();
+  // A rectangle a quarter of the area's width and height around the point of model (75, 25).
+  const QPoint centre = expected_pixel(75, 25, drawing.width(), drawing.height());
+  const QPoint half(drawing.width() / 8, drawing.height() / 8);
+  QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::mousePress(&drawing, Qt::LeftButton, {}, centre - half);
+  QTest::mouseMove(&drawing, centre);
+  QTest::mouseRelease(&drawing, Qt::LeftButton, {}, centre + half);
+  QVERIFY2(std::abs(drawing.GetViewSize() - size / 4) < size / 100,
+           qPrintable(QString::number(drawing.GetViewSize())));
+  const orvane::TDPoint middle = drawing.PixelToCoord(drawing.width() / 2, drawing.height() / 2);
+  QVERIFY2(std::abs(middle.x - 75) < 1 && std::abs(middle.y - 25) < 1,
+           qPrintable(QStringLiteral("%1 %2").arg(middle.x).arg(middle.y)));
+  // The tool is used up: a second drag does not zoom.
+  const double zoomed = drawing.GetViewSize();
+  QTest::mousePress(&drawing, Qt::LeftButton, {}, centre - half);
+  QTest::mouseRelease(&drawing, Qt::LeftButton, {}, centre + half);
+  QCOMPARE(drawing.GetViewSize(), zoomed);
+}
+
 }  // namespace viewer::test

@@ -21,6 +21,8 @@ class MainWindowTest : public QObject {
   void exportWritesTheDrawingsPicture();
   void printWritesThePrintersFile();
   void shortcutsZoomAndFit();
+  void shortcutsPanAndRotate();
+  void zoomWindowZoomsToTheDraggedRectangle();
 
  private:
   QString settings_file() const { return dir_.filePath("settings.ini"); }
