@@ -7,9 +7,6 @@ namespace viewer {
 
 namespace {
 
-// TOrvane's layers are numbered 0..254.
-constexpr int kLayerCount = 255;
-
 std::set<int> layers_in_use(const orvane::TOrvane& drawing) {
   std::set<int> layers;
   for (int n = 1; n <= drawing.GetLastElement(); ++n) {

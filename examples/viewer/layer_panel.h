@@ -11,6 +11,9 @@ class QListWidgetItem;
 
 namespace viewer {
 
+// TOrvane's layers are numbered 0..254.
+inline constexpr int kLayerCount = 255;
+
 class LayerPanel : public QDockWidget {
   Q_OBJECT
 

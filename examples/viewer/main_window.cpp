@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QUrl>
 #include <stdexcept>
+#include <vector>
 
 #include "drawing_files.h"
 #include "layer_panel.h"
@@ -31,6 +32,20 @@ QString dropped_drawing(const QMimeData* data) {
   for (const QUrl& url : data->urls())
     if (url.isLocalFile() && cad_type_for(url.toLocalFile()) != 0) return url.toLocalFile();
   return {};
+}
+
+// Every layer's visibility, to show every layer of the next drawing and to put them back when
+// its load fails.
+std::vector<bool> layer_visibility(const orvane::TOrvane& drawing) {
+  std::vector<bool> visible(kLayerCount);
+  for (int layer = 0; layer < kLayerCount; ++layer)
+    visible[layer] = drawing.GetVisibleLayer(layer);
+  return visible;
+}
+
+void set_layer_visibility(orvane::TOrvane& drawing, const std::vector<bool>& visible) {
+  for (int layer = 0; layer < kLayerCount; ++layer)
+    drawing.SetVisibleLayer(layer, visible[layer]);
 }
 
 std::string file_system_name(const QString& file) {
@@ -70,7 +85,11 @@ bool MainWindow::openFile(const QString& file) {
     return false;
   }
   drawing_->SetCadType(type);
+  // A new drawing starts with every layer shown, except those its file hides.
+  const std::vector<bool> visible = layer_visibility(*drawing_);
+  set_layer_visibility(*drawing_, std::vector<bool>(kLayerCount, true));
   if (!drawing_->LoadFromFile(file_system_name(file))) {
+    set_layer_visibility(*drawing_, visible);
     fail(QString::fromStdString(drawing_->LastFileError()));
     return false;
   }

@@ -63,6 +63,12 @@ void MainWindowTest::layerListIsRefilledByTheNextLoad() {
   QVERIFY(window.openFile(numbered));
   QCOMPARE(window.layerPanel().layers(), (QList<int>{5, 9}));
   QVERIFY(!item_texts(window.layerPanel()).contains("WALLS"));
+  // A layer hidden in one drawing is shown again in the next.
+  window.layerPanel().list().item(0)->setCheckState(Qt::Unchecked);
+  QVERIFY(!window.drawing().GetVisibleLayer(5));
+  QVERIFY(window.openFile(numbered));
+  QVERIFY(window.drawing().GetVisibleLayer(5));
+  QCOMPARE(window.layerPanel().list().item(0)->checkState(), Qt::Checked);
 }
 
 void MainWindowTest::statusBarShowsTheLoadReport() {
@@ -78,6 +84,8 @@ void MainWindowTest::failedOpenKeepsTheDrawingAndSaysWhy() {
   QSettings settings(settings_file(), QSettings::IniFormat);
   MainWindow window(settings);
   QVERIFY(window.openFile(two_layers()));
+  const int doors = window.drawing().LayerNumber("DOORS");
+  window.layerPanel().list().item(1)->setCheckState(Qt::Unchecked);
   const int elements = window.drawing().GetLastElement();
   const QList<int> layers = window.layerPanel().layers();
   const QString title = window.windowTitle();
@@ -92,6 +100,8 @@ void MainWindowTest::failedOpenKeepsTheDrawingAndSaysWhy() {
     QCOMPARE(window.drawing().GetLastElement(), elements);
     QCOMPARE(window.layerPanel().layers(), layers);
     QCOMPARE(window.windowTitle(), title);
+    QVERIFY(!window.drawing().GetVisibleLayer(doors));
+    QCOMPARE(window.layerPanel().list().item(1)->checkState(), Qt::Unchecked);
   }
   QVERIFY(!window.recentFiles().files().contains(missing));
 }
