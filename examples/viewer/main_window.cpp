@@ -15,7 +15,6 @@
 
 #include "drawing_files.h"
 #include "layer_panel.h"
-#include "page_printer.h"
 #include "zoom_window_tool.h"
 
 namespace viewer {
@@ -134,10 +133,8 @@ bool MainWindow::exportImage(const QString& file) {
 }
 
 bool MainWindow::printTo(QPrinter& printer) {
-  PagePrinter page(printer);
-  const CurrentPrinter current(page);
   try {
-    drawing_->PrintCad();
+    drawing_->PrintCad(printer);
   } catch (const std::runtime_error& e) {
     fail(QString::fromStdString(e.what()));
     return false;
