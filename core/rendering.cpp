@@ -587,6 +587,79 @@ namespace {
   }
 }
 
+// Window w's projection to pixels, taken once for a pass over many lines: the arithmetic of
+// project_line, pixel_x and pixel_y with the factors held in registers instead of read again
+// after every canvas call.
+struct ScreenProjection {
+  bool top;
+  double ax, bx, cx, ay, by, cy;
+  double sx, sy, ox, oy;
+
+  explicit ScreenProjection(int w)
+      : top(w == 1),
+        ax(coff_ax),
+        bx(coff_bx),
+        cx(coff_cx),
+        ay(coff_ay),
+        by(coff_by),
+        cy(coff_cy),
+        sx(xscale[w]),
+        sy(yscale[w]),
+        ox(x_plot_origin[w]),
+        oy(y_plot_origin[w]) {}
+
+  [[gnu::always_inline]] inline ViewLine line(const double* g) const {
+    if (top) return {g[0], g[1], g[3], g[4]};
+    return {ax * g[0] + bx * g[1] + cx * g[2], ay * g[0] + by * g[1] + cy * g[2],
+            ax * g[3] + bx * g[4] + cx * g[5], ay * g[3] + by * g[4] + cy * g[5]};
+  }
+};
+
+// A pass on the screen canvas that draws lines itself and everything else through draw_record;
+// the canvas calls are those of draw_record. The pen it last set is known until another kind of
+// element draws, so a run of lines of one pen tests it once.
+class ScreenPass {
+ public:
+  ScreenPass(Canvas& canvas, int w) : canvas_(canvas), p_(w) {}
+  ~ScreenPass() {
+    if (lines_) flash_flag = false;
+  }
+  ScreenPass(const ScreenPass&) = delete;
+  ScreenPass& operator=(const ScreenPass&) = delete;
+
+  [[gnu::always_inline]] inline void draw(const TElement& e) {
+    if (e.element_type != kLine) {
+      pen_known_ = false;
+      draw_record(canvas_, e);
+      return;
+    }
+    const ViewLine v = p_.line(e.values);
+    if (!v.finite()) return;
+    const int px1 = round_pixel(v.x1 * p_.sx + p_.ox);
+    const int py1 = round_pixel(v.y1 * p_.sy + p_.oy);
+    const int px2 = round_pixel(v.x2 * p_.sx + p_.ox);
+    const int py2 = round_pixel(v.y2 * p_.sy + p_.oy);
+    const TColor color = e.group_mark == 0 ? e.color : highlight_color(e.color, e.group_mark);
+    if (!pen_known_ || color != color_ || e.line_type != line_type_) {
+      apply_pen(canvas_, color, e.line_type, false);
+      pen_known_ = pen_memory.canvas == &canvas_;
+      color_ = color;
+      line_type_ = e.line_type;
+    }
+    canvas_.MoveTo(px1, py1);
+    canvas_.LineTo(px2, py2);
+    lines_ = true;
+  }
+
+ private:
+  Canvas& canvas_;
+  const ScreenProjection p_;
+  bool pen_known_ = false;
+  bool lines_ = false;  // a line was drawn: flash_flag is cleared at the end
+  TColor color_ = 0;
+  int line_type_ = 0;
+};
+
 }  // namespace
 
 void draw_element(Canvas& canvas, int, const TElement* e) {
@@ -722,6 +795,18 @@ bool plot_visible_through_index(Canvas& canvas, const Area& area) {
   return true;
 }
 
+// The full pass of modes 0 and 1 on the screen: every undeleted element, or those of visible
+// layers, in ascending number.
+void plot_on_screen(Canvas& canvas, const Handle* handles, int last, bool visible_only) {
+  ScreenPass pass(canvas, current_plot_window);
+  for (int n = 1; n <= last; ++n) {
+    const TElement* e = globallock(handles[n]);
+    if (e == nullptr || e->deleted || e->element_type == kNoElement) continue;
+    if (visible_only && !layer_visible(e->layer)) continue;
+    pass.draw(*e);
+  }
+}
+
 }  // namespace
 
 void plot_elements(Canvas& canvas, int view, int mode) {
@@ -738,6 +823,12 @@ void plot_elements(Canvas& canvas, int view, int mode) {
   // Drawing makes no elements, so the table stays as it is for the whole pass.
   const Handle* handles = element_handle.data();
   const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);
+  if ((mode == 0 || mode == 1) && !clipboard_on && !print_on &&
+      is_view_number(current_plot_window)) {
+    plot_on_screen(canvas, handles, last, mode == 1);
+    if (draw_axis_flag) draw_axis(canvas);
+    return;
+  }
   for (int n = 1; n <= last; ++n) {
     const TElement* e = globallock(handles[n]);
     if (e == nullptr) continue;
