@@ -1,6 +1,7 @@
 #include "core/rendering.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -737,15 +738,15 @@ bool clears_flash(const TElement& e, int w) {
 }
 
 // The repaint of the elements on visible layers through the spatial index: only those whose box
-// meets the area, in ascending number, so the area shows what the full pass shows. False when
-// no index serves; nothing is drawn then.
-bool plot_visible_through_index(Canvas& canvas, const Area& area) {
+// meets the area, in ascending number, so the area shows what the full pass shows; at most
+// limit of them. Returns how many were drawn, -1 when no index serves (nothing is drawn then).
+int plot_visible_through_index(Canvas& canvas, const Area& area, int limit) {
   const int w = current_plot_window;
-  if (!is_view_number(w)) return false;
+  if (!is_view_number(w)) return -1;
   // The area in view coordinates, with room for the widest shape's stray pixels.
   constexpr double kMargin = kAreaMargin + 8;
   const double sx = xscale[w], sy = yscale[w];
-  if (!std::isfinite(sx) || !std::isfinite(sy) || sx == 0 || sy == 0) return false;
+  if (!std::isfinite(sx) || !std::isfinite(sy) || sx == 0 || sy == 0) return -1;
   const double ax = (-kMargin - x_plot_origin[w]) / sx;
   const double bx = (area.width + kMargin - x_plot_origin[w]) / sx;
   const double ay = (-kMargin - y_plot_origin[w]) / sy;
@@ -753,14 +754,15 @@ bool plot_visible_through_index(Canvas& canvas, const Area& area) {
   const spatial_index::Box box{std::min(ax, bx), std::min(ay, by), std::max(ax, bx),
                                std::max(ay, by)};
   static std::vector<int> numbers;
-  if (!spatial_index::candidates(w, &box, 1, numbers)) return false;
+  if (!spatial_index::candidates(w, &box, 1, numbers)) return -1;
   const Handle* handles = element_handle.data();
   // The pen style on the canvas is the one the full pass would have left after element
   // number known: every element after it and before the next one drawn sets none, or is looked
   // at when an element that keeps the style is drawn.
   int known = 0;
+  int drawn = 0;
   constexpr std::size_t kAhead = 8;
-  for (std::size_t i = 0; i < numbers.size(); ++i) {
+  for (std::size_t i = 0; i < numbers.size() && drawn < limit; ++i) {
     // The blocks lie anywhere in memory: fetch a few ahead of the drawing.
     if (i + kAhead < numbers.size()) __builtin_prefetch(globallock(handles[numbers[i + kAhead]]));
     const int n = numbers[i];
@@ -783,6 +785,7 @@ bool plot_visible_through_index(Canvas& canvas, const Area& area) {
       known = n;
     }
     draw_record(canvas, *e);
+    ++drawn;
   }
   if (flash_flag) {
     const int last =
@@ -792,7 +795,7 @@ bool plot_visible_through_index(Canvas& canvas, const Area& area) {
       if (drawn_in_mode_1(e) && clears_flash(*e, w)) flash_flag = false;
     }
   }
-  return true;
+  return drawn;
 }
 
 // The full pass of modes 0 and 1 on the screen: every undeleted element, or those of visible
@@ -814,7 +817,7 @@ void plot_elements(Canvas& canvas, int view, int mode) {
   const Pass pass;
   if (mode == 1 && index_enabled) {
     if (const Area* area = screen_area();
-        area != nullptr && plot_visible_through_index(canvas, *area)) {
+        area != nullptr && plot_visible_through_index(canvas, *area, INT_MAX) >= 0) {
       if (draw_axis_flag) draw_axis(canvas);
       return;
     }
@@ -839,6 +842,15 @@ void plot_elements(Canvas& canvas, int view, int mode) {
     globalunlock(handles[n]);
   }
   if (draw_axis_flag) draw_axis(canvas);
+}
+
+int plot_indexed_elements(Canvas& canvas, int max_elements) {
+  const Area* area = screen_area();
+  if (area == nullptr || !is_view_number(current_plot_window)) return -1;
+  const Pass pass;
+  const int drawn = plot_visible_through_index(canvas, *area, std::max(max_elements, 0));
+  if (drawn >= 0 && draw_axis_flag) draw_axis(canvas);
+  return drawn;
 }
 
 int plot_sampled_elements(Canvas& canvas, int view, int stride) {
