@@ -628,6 +628,9 @@ class ScreenPass {
   ScreenPass(const ScreenPass&) = delete;
   ScreenPass& operator=(const ScreenPass&) = delete;
 
+  // Someone else set the pen: the next line sets its own again.
+  void forget_pen() { pen_known_ = false; }
+
   [[gnu::always_inline]] inline void draw(const TElement& e) {
     if (e.element_type != kLine) {
       pen_known_ = false;
@@ -761,31 +764,35 @@ int plot_visible_through_index(Canvas& canvas, const Area& area, int limit) {
   // at when an element that keeps the style is drawn.
   int known = 0;
   int drawn = 0;
-  constexpr std::size_t kAhead = 8;
-  for (std::size_t i = 0; i < numbers.size() && drawn < limit; ++i) {
-    // The blocks lie anywhere in memory: fetch a few ahead of the drawing.
-    if (i + kAhead < numbers.size()) __builtin_prefetch(globallock(handles[numbers[i + kAhead]]));
-    const int n = numbers[i];
-    const TElement* e = globallock(handles[n]);
-    if (!drawn_in_mode_1(e)) continue;
-    const int own = style_set_by(*e, w);
-    if (own < 0 && e->element_type >= kLine && e->element_type <= kCircle) {
-      // Drawn in the style the last element before it set, drawn here or not.
-      for (int m = n - 1; m > known; --m) {
-        const TElement* before = globallock(handles[m]);
-        if (!drawn_in_mode_1(before)) continue;
-        const int style = style_set_by(*before, w);
-        if (style >= 0) {
-          apply_pen(canvas, e->color, line_type_of_style(style), false);
-          break;
+  {
+    ScreenPass pass(canvas, w);
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < numbers.size() && drawn < limit; ++i) {
+      // The blocks lie anywhere in memory: fetch a few ahead of the drawing.
+      if (i + kAhead < numbers.size()) __builtin_prefetch(globallock(handles[numbers[i + kAhead]]));
+      const int n = numbers[i];
+      const TElement* e = globallock(handles[n]);
+      if (!drawn_in_mode_1(e)) continue;
+      const int own = style_set_by(*e, w);
+      if (own < 0 && e->element_type >= kLine && e->element_type <= kCircle) {
+        // Drawn in the style the last element before it set, drawn here or not.
+        for (int m = n - 1; m > known; --m) {
+          const TElement* before = globallock(handles[m]);
+          if (!drawn_in_mode_1(before)) continue;
+          const int style = style_set_by(*before, w);
+          if (style >= 0) {
+            apply_pen(canvas, e->color, line_type_of_style(style), false);
+            pass.forget_pen();
+            break;
+          }
         }
+        known = n;
+      } else if (own >= 0) {
+        known = n;
       }
-      known = n;
-    } else if (own >= 0) {
-      known = n;
+      pass.draw(*e);
+      ++drawn;
     }
-    draw_record(canvas, *e);
-    ++drawn;
   }
   if (flash_flag) {
     const int last =
