@@ -75,12 +75,12 @@ int best_hit(const pick_detail::HitProbe& probe, int filter) {
   if (const int count = hit_boxes(probe, boxes, point_boxes);
       count > 0 && spatial_index::unordered_candidates(W, boxes, point_boxes, count, numbers)) {
     // The handles and blocks lie anywhere in memory: fetch the handles far ahead of the test
-    // and, once they are near, the blocks they lead to (both cache lines of one).
-    constexpr std::size_t kHandlesAhead = 64, kBlocksAhead = 24;
+    // and, once they are near, the blocks they lead to.
+    constexpr std::size_t kAhead = 32;
     const std::size_t count_found = numbers.size();
     for (std::size_t i = 0; i < count_found; ++i) {
-      if (i + kHandlesAhead < count_found) __builtin_prefetch(&handles[numbers[i + kHandlesAhead]]);
-      if (i + kBlocksAhead < count_found) prefetch_block(handles[numbers[i + kBlocksAhead]]);
+      if (i + 2 * kAhead < count_found) __builtin_prefetch(&handles[numbers[i + 2 * kAhead]]);
+      if (i + kAhead < count_found) __builtin_prefetch(globallock(handles[numbers[i + kAhead]]));
       hit.consider(numbers[i], globallock(handles[numbers[i]]));
     }
     return hit.result();

@@ -46,18 +46,6 @@ inline void* global_lock(Handle h) {
 
 inline void global_unlock(Handle) {}
 
-// Asks the processor to bring the block of handle h and its allocation bit into the cache
-// ahead of a global_lock; only a hint, which does nothing for 0 or an unknown handle.
-inline void prefetch_block(Handle h) {
-  using namespace element_memory::detail;
-  const std::size_t index = std::size_t{h} - 1;
-  if (index >= blocks.used) return;
-  const unsigned char* block = blocks.base + index * kElementBlockSize;
-  __builtin_prefetch(block);
-  __builtin_prefetch(block + kElementBlockSize - 1);
-  __builtin_prefetch(&blocks.live[index >> 6]);
-}
-
 // Returns the block to the arena; 0 and unknown handles are ignored.
 void global_free(Handle h);
 
