@@ -170,6 +170,30 @@ void PaintBoxCanvas::scroll(int dx, int dy, TColor background) {
   if (!quiet_) owner_.update();
 }
 
+void PaintBoxCanvas::draw_into(const QRect& r, TColor background,
+                               const std::function<void(Canvas&)>& draw) {
+  close();
+  fit_image();
+  const qreal ratio = image_.devicePixelRatio();
+  const QRect device = QRect(qRound(r.x() * ratio), qRound(r.y() * ratio),
+                             qRound(r.width() * ratio), qRound(r.height() * ratio))
+                           .intersected(image_.rect());
+  if (device.isEmpty()) return;
+  QImage part(device.size(), QImage::Format_RGB32);
+  part.setDevicePixelRatio(ratio);
+  part.fill(rgb_of(background));
+  {
+    QtCanvas canvas(&part);
+    draw(canvas);
+  }
+  for (int y = 0; y < device.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(part.constScanLine(y));
+    auto* to = reinterpret_cast<QRgb*>(image_.scanLine(device.y() + y)) + device.x();
+    std::copy(from, from + device.width(), to);
+  }
+  if (!quiet_) owner_.update();
+}
+
 QImage PaintBoxCanvas::source_pixels(const QRect& r) {
   if (painter_) return painter_->source_pixels(r);
   fit_image();

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -49,6 +50,10 @@ class PaintBoxCanvas : public Canvas, public PixelSource {
   const QImage& image();
   // Moves the picture by (dx, dy) widget pixels; the strips it uncovers get the background.
   void scroll(int dx, int dy, TColor background);
+  // Draws the rectangle r of the picture (widget pixels, within the picture) afresh: draw gets
+  // a canvas on a picture of r's size in the background colour, whose pixel (0, 0) is r's
+  // corner, and what it draws there replaces r.
+  void draw_into(const QRect& r, TColor background, const std::function<void(Canvas&)>& draw);
   // Ends painting on the image; the next drawing call begins it again.
   void close();
   // While set, drawing does not ask the owner to repaint (the owner is painting already).

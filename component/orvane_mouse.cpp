@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "component/drawing_scope.h"
 #include "component/orvane_canvas.h"
@@ -133,8 +134,58 @@ void TOrvane::pan_by_mouse(int x, int y) {
     quick_frame();
   } else {
     // The picture moves as the pixel origin did, which is the pointer's travel up to rounding.
-    canvas_.scroll(x_plot_origin[w] - old_origin_x, y_plot_origin[w] - old_origin_y,
-                   plot_background);
+    const int dx = x_plot_origin[w] - old_origin_x, dy = y_plot_origin[w] - old_origin_y;
+    canvas_.scroll(dx, dy, plot_background);
+    draw_uncovered(dx, dy);
+  }
+}
+
+namespace {
+
+// The strips a pan by (dx, dy) uncovered: a column on the side the picture moved from and a
+// row above or below it, in widget pixels.
+std::vector<QRect> uncovered_strips(int width, int height, int dx, int dy) {
+  std::vector<QRect> strips;
+  const int across = std::min(std::abs(dx), width), down = std::min(std::abs(dy), height);
+  if (across > 0) strips.emplace_back(dx > 0 ? 0 : width - across, 0, across, height);
+  if (down > 0) {
+    // The row leaves out the corner the column holds.
+    const int left = dx > 0 ? across : 0;
+    strips.emplace_back(left, dy > 0 ? 0 : height - down, width - across, down);
+  }
+  return strips;
+}
+
+}  // namespace
+
+// The elements the index finds in the strips a pan uncovered, as many as a frame's time allows at
+// the cost per element the last such frame measured; the rest of the strips keep the background
+// until the release repaints.
+void TOrvane::draw_uncovered(int dx, int dy) {
+  const int w = current_plot_window;
+  const double cost = strip_ns_per_element_ > 0 ? strip_ns_per_element_ : kFirstGuessNs;
+  int budget = static_cast<int>(std::clamp(kFrameBudgetNs / cost, 1.0, 1e9));
+  QElapsedTimer timer;
+  timer.start();
+  int drawn_total = 0;
+  for (const QRect& strip : uncovered_strips(width(), height(), dx, dy)) {
+    if (strip.isEmpty() || budget <= 0) continue;
+    canvas_.draw_into(strip, plot_background, [&](Canvas& canvas) {
+      // The strip's corner becomes pixel (0, 0) for the drawing.
+      x_plot_origin[w] -= strip.x();
+      y_plot_origin[w] -= strip.y();
+      {
+        const PlotArea area(strip.width(), strip.height());
+        const int drawn = plot_indexed_elements(canvas, budget);
+        if (drawn > 0) budget -= drawn, drawn_total += drawn;
+      }
+      x_plot_origin[w] += strip.x();
+      y_plot_origin[w] += strip.y();
+    });
+  }
+  const qint64 elapsed = timer.nsecsElapsed();
+  if (drawn_total > 0 && elapsed > 0) {
+    strip_ns_per_element_ = static_cast<double>(elapsed) / drawn_total;
   }
 }
 

@@ -1,6 +1,7 @@
 #include "core/rendering.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -668,6 +669,82 @@ namespace {
   }
 }
 
+// Window w's projection to pixels, taken once for a pass over many lines: the arithmetic of
+// project_line, pixel_x and pixel_y with the factors held in registers instead of read again
+// after every canvas call.
+struct ScreenProjection {
+  bool top;
+  double ax, bx, cx, ay, by, cy;
+  double sx, sy, ox, oy;
+
+  explicit ScreenProjection(int w)
+      : top(w == 1),
+        ax(coff_ax),
+        bx(coff_bx),
+        cx(coff_cx),
+        ay(coff_ay),
+        by(coff_by),
+        cy(coff_cy),
+        sx(xscale[w]),
+        sy(yscale[w]),
+        ox(x_plot_origin[w]),
+        oy(y_plot_origin[w]) {}
+
+  [[gnu::always_inline]] inline ViewLine line(const double* g) const {
+    if (top) return {g[0], g[1], g[3], g[4]};
+    return {ax * g[0] + bx * g[1] + cx * g[2], ay * g[0] + by * g[1] + cy * g[2],
+            ax * g[3] + bx * g[4] + cx * g[5], ay * g[3] + by * g[4] + cy * g[5]};
+  }
+};
+
+// A pass on the screen canvas that draws lines itself and everything else through draw_record;
+// the canvas calls are those of draw_record. The pen it last set is known until another kind of
+// element draws, so a run of lines of one pen tests it once.
+class ScreenPass {
+ public:
+  ScreenPass(Canvas& canvas, int w) : canvas_(canvas), p_(w) {}
+  ~ScreenPass() {
+    if (lines_) flash_flag = false;
+  }
+  ScreenPass(const ScreenPass&) = delete;
+  ScreenPass& operator=(const ScreenPass&) = delete;
+
+  // Someone else set the pen: the next line sets its own again.
+  void forget_pen() { pen_known_ = false; }
+
+  [[gnu::always_inline]] inline void draw(const TElement& e) {
+    if (e.element_type != kLine) {
+      pen_known_ = false;
+      draw_record(canvas_, e);
+      return;
+    }
+    const ViewLine v = p_.line(e.values);
+    if (!v.finite()) return;
+    const int px1 = round_pixel(v.x1 * p_.sx + p_.ox);
+    const int py1 = round_pixel(v.y1 * p_.sy + p_.oy);
+    const int px2 = round_pixel(v.x2 * p_.sx + p_.ox);
+    const int py2 = round_pixel(v.y2 * p_.sy + p_.oy);
+    const TColor color = e.group_mark == 0 ? e.color : highlight_color(e.color, e.group_mark);
+    if (!pen_known_ || color != color_ || e.line_type != line_type_) {
+      apply_pen(canvas_, color, e.line_type, false);
+      pen_known_ = pen_memory.canvas == &canvas_;
+      color_ = color;
+      line_type_ = e.line_type;
+    }
+    canvas_.MoveTo(px1, py1);
+    canvas_.LineTo(px2, py2);
+    lines_ = true;
+  }
+
+ private:
+  Canvas& canvas_;
+  const ScreenProjection p_;
+  bool pen_known_ = false;
+  bool lines_ = false;  // a line was drawn: flash_flag is cleared at the end
+  TColor color_ = 0;
+  int line_type_ = 0;
+};
+
 }  // namespace
 
 void draw_element(Canvas& canvas, int, const TElement* e) {
@@ -745,15 +822,15 @@ bool clears_flash(const TElement& e, int w) {
 }
 
 // The repaint of the elements on visible layers through the spatial index: only those whose box
-// meets the area, in ascending number, so the area shows what the full pass shows. False when
-// no index serves; nothing is drawn then.
-bool plot_visible_through_index(Canvas& canvas, const Area& area) {
+// meets the area, in ascending number, so the area shows what the full pass shows; at most
+// limit of them. Returns how many were drawn, -1 when no index serves (nothing is drawn then).
+int plot_visible_through_index(Canvas& canvas, const Area& area, int limit) {
   const int w = current_plot_window;
-  if (!is_view_number(w)) return false;
+  if (!is_view_number(w)) return -1;
   // The area in view coordinates, with room for the widest shape's stray pixels.
   constexpr double kMargin = kAreaMargin + 8;
   const double sx = xscale[w], sy = yscale[w];
-  if (!std::isfinite(sx) || !std::isfinite(sy) || sx == 0 || sy == 0) return false;
+  if (!std::isfinite(sx) || !std::isfinite(sy) || sx == 0 || sy == 0) return -1;
   const double ax = (-kMargin - x_plot_origin[w]) / sx;
   const double bx = (area.width + kMargin - x_plot_origin[w]) / sx;
   const double ay = (-kMargin - y_plot_origin[w]) / sy;
@@ -761,36 +838,42 @@ bool plot_visible_through_index(Canvas& canvas, const Area& area) {
   const spatial_index::Box box{std::min(ax, bx), std::min(ay, by), std::max(ax, bx),
                                std::max(ay, by)};
   static std::vector<int> numbers;
-  if (!spatial_index::candidates(w, &box, 1, numbers)) return false;
+  if (!spatial_index::candidates(w, &box, 1, numbers)) return -1;
   const Handle* handles = element_handle.data();
   // The pen style on the canvas is the one the full pass would have left after element
   // number known: every element after it and before the next one drawn sets none, or is looked
   // at when an element that keeps the style is drawn.
   int known = 0;
-  constexpr std::size_t kAhead = 8;
-  for (std::size_t i = 0; i < numbers.size(); ++i) {
-    // The blocks lie anywhere in memory: fetch a few ahead of the drawing.
-    if (i + kAhead < numbers.size()) __builtin_prefetch(globallock(handles[numbers[i + kAhead]]));
-    const int n = numbers[i];
-    const TElement* e = globallock(handles[n]);
-    if (!drawn_in_mode_1(e)) continue;
-    const int own = style_set_by(*e, w);
-    if (own < 0 && e->element_type >= kLine && e->element_type <= kCircle) {
-      // Drawn in the style the last element before it set, drawn here or not.
-      for (int m = n - 1; m > known; --m) {
-        const TElement* before = globallock(handles[m]);
-        if (!drawn_in_mode_1(before)) continue;
-        const int style = style_set_by(*before, w);
-        if (style >= 0) {
-          apply_pen(canvas, e->color, line_type_of_style(style), false);
-          break;
+  int drawn = 0;
+  {
+    ScreenPass pass(canvas, w);
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < numbers.size() && drawn < limit; ++i) {
+      // The blocks lie anywhere in memory: fetch a few ahead of the drawing.
+      if (i + kAhead < numbers.size()) __builtin_prefetch(globallock(handles[numbers[i + kAhead]]));
+      const int n = numbers[i];
+      const TElement* e = globallock(handles[n]);
+      if (!drawn_in_mode_1(e)) continue;
+      const int own = style_set_by(*e, w);
+      if (own < 0 && e->element_type >= kLine && e->element_type <= kCircle) {
+        // Drawn in the style the last element before it set, drawn here or not.
+        for (int m = n - 1; m > known; --m) {
+          const TElement* before = globallock(handles[m]);
+          if (!drawn_in_mode_1(before)) continue;
+          const int style = style_set_by(*before, w);
+          if (style >= 0) {
+            apply_pen(canvas, e->color, line_type_of_style(style), false);
+            pass.forget_pen();
+            break;
+          }
         }
+        known = n;
+      } else if (own >= 0) {
+        known = n;
       }
-      known = n;
-    } else if (own >= 0) {
-      known = n;
+      pass.draw(*e);
+      ++drawn;
     }
-    draw_record(canvas, *e);
   }
   if (flash_flag) {
     const int last =
@@ -800,7 +883,19 @@ bool plot_visible_through_index(Canvas& canvas, const Area& area) {
       if (drawn_in_mode_1(e) && clears_flash(*e, w)) flash_flag = false;
     }
   }
-  return true;
+  return drawn;
+}
+
+// The full pass of modes 0 and 1 on the screen: every undeleted element, or those of visible
+// layers, in ascending number.
+void plot_on_screen(Canvas& canvas, const Handle* handles, int last, bool visible_only) {
+  ScreenPass pass(canvas, current_plot_window);
+  for (int n = 1; n <= last; ++n) {
+    const TElement* e = globallock(handles[n]);
+    if (e == nullptr || e->deleted || e->element_type == kNoElement) continue;
+    if (visible_only && !layer_visible(e->layer)) continue;
+    pass.draw(*e);
+  }
 }
 
 }  // namespace
@@ -810,7 +905,7 @@ void plot_elements(Canvas& canvas, int view, int mode) {
   const DrawingPass pass;
   if (mode == 1 && index_enabled) {
     if (const Area* area = screen_area();
-        area != nullptr && plot_visible_through_index(canvas, *area)) {
+        area != nullptr && plot_visible_through_index(canvas, *area, INT_MAX) >= 0) {
       if (draw_axis_flag) draw_axis(canvas);
       return;
     }
@@ -819,6 +914,12 @@ void plot_elements(Canvas& canvas, int view, int mode) {
   // Drawing makes no elements, so the table stays as it is for the whole pass.
   const Handle* handles = element_handle.data();
   const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);
+  if ((mode == 0 || mode == 1) && !clipboard_on && !print_on &&
+      is_view_number(current_plot_window)) {
+    plot_on_screen(canvas, handles, last, mode == 1);
+    if (draw_axis_flag) draw_axis(canvas);
+    return;
+  }
   for (int n = 1; n <= last; ++n) {
     const TElement* e = globallock(handles[n]);
     if (e == nullptr) continue;
@@ -829,6 +930,15 @@ void plot_elements(Canvas& canvas, int view, int mode) {
     globalunlock(handles[n]);
   }
   if (draw_axis_flag) draw_axis(canvas);
+}
+
+int plot_indexed_elements(Canvas& canvas, int max_elements) {
+  const Area* area = screen_area();
+  if (area == nullptr || !is_view_number(current_plot_window)) return -1;
+  const Pass pass;
+  const int drawn = plot_visible_through_index(canvas, *area, std::max(max_elements, 0));
+  if (drawn >= 0 && draw_axis_flag) draw_axis(canvas);
+  return drawn;
 }
 
 int plot_sampled_elements(Canvas& canvas, int view, int stride) {

@@ -46,6 +46,11 @@ void clear_screen(Canvas& canvas, int width, int height);
 // Draws the elements that mode selects: 0 all, 1 visible layers, 2 group members,
 // 3 group_mark 5, 4 the first 200 of visible layers; then the axes when draw_axis_flag is set.
 void plot_elements(Canvas& canvas, int view, int mode);
+// While a PlotArea lives (on the screen), draws the elements of visible layers that the spatial
+// index finds near its area, in ascending number, as the full repaint draws them there, but at
+// most max_elements of them; then the axes when draw_axis_flag is set. Returns how many elements
+// it drew, or -1 when no index serves the area (nothing is drawn then).
+int plot_indexed_elements(Canvas& canvas, int max_elements);
 // Draws every stride-th element number (1, 1 + stride, ...) of the visible layers: a preview
 // spread over the whole drawing; then the axes when draw_axis_flag is set. Returns the number of
 // elements drawn.

@@ -83,13 +83,15 @@ struct Grid {
   // Per entry of numbers a bit: set for the types the pick hits as points.
   std::vector<uint64_t> point_bits;
   std::vector<int32_t> always;
-  int last = 0;  // the highest number looked at
+  std::size_t kept_points = 0;  // entries with their point bit set
+  int last = 0;                 // the highest number looked at
 };
 
 Grid grid;
 bool pending_set = false;
 Key pending;
 std::vector<uint64_t> marks;
+std::vector<int> scratch;  // the entries a query collects before they are handed out
 
 void grow(Box& b, double x, double y) {
   b.x1 = std::min(b.x1, x);
@@ -258,16 +260,6 @@ uint32_t encode(const Box& b, std::size_t k) {
   return ex | ey << 16;
 }
 
-// Whether the coded box, in the cell starting at (x0, y0), may meet q.
-[[gnu::always_inline]] inline bool may_meet(uint32_t code, double x0, double y0, const Level& l,
-                                            const Box& q) {
-  if (code == kAnywhere) return true;
-  const double sx = l.cw * (1.0 / 255), sy = l.ch * (1.0 / 255);
-  const double x1 = x0 + (code & 0xFF) * sx, x2 = x0 + ((code >> 8) & 0xFF) * 2 * sx;
-  const double y1 = y0 + ((code >> 16) & 0xFF) * sy, y2 = y0 + (code >> 24) * 2 * sy;
-  return x1 <= q.x2 && x2 >= q.x1 && y1 <= q.y2 && y2 >= q.y1;
-}
-
 double quantile(std::vector<double>& v, double q) {
   if (v.empty()) return 0;
   const std::size_t i = std::min(v.size() - 1, static_cast<std::size_t>(q * (v.size() - 1)));
@@ -338,6 +330,7 @@ void build(int w, const Key& key) {
   grid.shapes.clear();
   grid.point_bits.clear();
   grid.always.clear();
+  grid.kept_points = 0;
   const int last = std::min<int>(last_element_number, static_cast<int>(element_handle.size()) - 1);
   grid.last = last;
   plan(w, last);
@@ -381,8 +374,10 @@ void build(int w, const Key& key) {
       const std::size_t at = grid.start[cell_index(b, k)]++;
       grid.numbers[at] = n;
       grid.shapes[at] = encode(b, k);
-      if (e->element_type == kPoint || e->element_type == 5 || e->element_type == 6)
+      if (e->element_type == kPoint || e->element_type == 5 || e->element_type == 6) {
         grid.point_bits[at >> 6] |= uint64_t{1} << (at & 63);
+        ++grid.kept_points;
+      }
     }
   }
   // Filling moved every start to the next cell's; move them back.
@@ -442,26 +437,74 @@ bool covers_most(int w, const Key& key, const Box* boxes, int count) {
 
 namespace {
 
+// The codes of one cell that may meet a box: those whose lower corners lie at or below
+// lower_max and whose upper corners lie at or above upper_min, for x and y, in the units of
+// the code (see encode); a code of kAnywhere always.
+struct CellTest {
+  int lower_max_x, upper_min_x, lower_max_y, upper_min_y;
+
+  // Thresholds for box q in the cell at (x0, y0) of level l: a code passes when its box (the
+  // offsets times the unit from the cell's corner) meets q, corners on q's edge included.
+  // Rounding the thresholds may let one more unit pass, never one less.
+  CellTest(const Level& l, double x0, double y0, const Box& q) {
+    const double sx = l.cw * (1.0 / 255), sy = l.ch * (1.0 / 255);
+    lower_max_x = lower_max(q.x2 - x0, sx);
+    upper_min_x = upper_min(q.x1 - x0, 2 * sx);
+    lower_max_y = lower_max(q.y2 - y0, sy);
+    upper_min_y = upper_min(q.y1 - y0, 2 * sy);
+  }
+  [[gnu::always_inline]] inline bool passes(uint32_t code) const {
+    const int ax = static_cast<int>(code & 0xFF), bx = static_cast<int>((code >> 8) & 0xFF);
+    const int ay = static_cast<int>((code >> 16) & 0xFF), by = static_cast<int>(code >> 24);
+    return (code == kAnywhere) |
+           ((ax <= lower_max_x) & (bx >= upper_min_x) & (ay <= lower_max_y) & (by >= upper_min_y));
+  }
+
+ private:
+  // The largest unit count whose offset lies at or below d (with a unit of slack), -1 for none.
+  static int lower_max(double d, double unit) {
+    const double f = std::floor(d / unit) + 1;
+    return !(f >= -1) ? -1 : f > 256 ? 256 : static_cast<int>(f);
+  }
+  // The smallest unit count whose offset lies at or above d (with a unit of slack), 256 for
+  // none.
+  static int upper_min(double d, double unit) {
+    const double f = std::ceil(d / unit) - 1;
+    return !(f <= 256) ? 256 : f < -1 ? -1 : static_cast<int>(f);
+  }
+};
+
 // The entries of the cells the reach spans that may meet its box (its point box for the entries
-// of points when points apart).
+// of points when points apart), written from out[at] on; returns the next free place. out holds
+// room for every entry of the cells.
 template <bool kPointsApart>
-void collect(const Level& l, int x1, int x2, int y1, int y2, const Box& q, const Box& point_q,
-             std::vector<int>& out) {
+std::size_t collect(const Level& l, int x1, int x2, int y1, int y2, const Box& q,
+                    const Box& point_q, int* out, std::size_t at) {
   for (int y = y1; y <= y2; ++y) {
     const double y0 = grid.oy + y * l.ch;
     const std::size_t row = l.first_cell + static_cast<std::size_t>(y) * l.nx;
     for (int x = x1; x <= x2; ++x) {
       const double x0 = grid.ox + x * l.cw;
-      const uint32_t to = grid.start[row + x + 1];
-      for (uint32_t i = grid.start[row + x]; i < to; ++i) {
-        const Box* box = &q;
-        if constexpr (kPointsApart) {
-          if ((grid.point_bits[i >> 6] >> (i & 63)) & 1) box = &point_q;
+      const uint32_t from = grid.start[row + x], to = grid.start[row + x + 1];
+      if (from == to) continue;
+      const CellTest test(l, x0, y0, q);
+      if constexpr (kPointsApart) {
+        const CellTest point_test(l, x0, y0, point_q);
+        for (uint32_t i = from; i < to; ++i) {
+          const bool point = (grid.point_bits[i >> 6] >> (i & 63)) & 1;
+          out[at] = grid.numbers[i];
+          at += point ? point_test.passes(grid.shapes[i]) : test.passes(grid.shapes[i]);
         }
-        if (may_meet(grid.shapes[i], x0, y0, l, *box)) out.push_back(grid.numbers[i]);
+      } else {
+        // Every entry is written and the place moves on only for those that pass: no branch.
+        for (uint32_t i = from; i < to; ++i) {
+          out[at] = grid.numbers[i];
+          at += test.passes(grid.shapes[i]);
+        }
       }
     }
   }
+  return at;
 }
 
 bool gather(int w, const Box* boxes, const Box* point_boxes, int count, std::vector<int>& out,
@@ -492,7 +535,9 @@ bool gather(int w, const Box* boxes, const Box* point_boxes, int count, std::vec
   };
   std::vector<Reach> reaches;
   std::size_t total = grid.always.size();
-  const bool apart = point_boxes != boxes;
+  // Point boxes matter only when the grid keeps points.
+  const bool apart = point_boxes != boxes && grid.kept_points > 0;
+  if (!apart) point_boxes = boxes;
   for (int i = 0; i < count; ++i) {
     // The cells both boxes reach.
     const Box q{std::min(boxes[i].x1, point_boxes[i].x1), std::min(boxes[i].y1, point_boxes[i].y1),
@@ -516,14 +561,18 @@ bool gather(int w, const Box* boxes, const Box* point_boxes, int count, std::vec
   // Most of the drawing: the plain pass is as quick.
   if (total > static_cast<std::size_t>(grid.last) / 3) return false;
   used = true;
-  out.reserve(total);
+  // Room for every entry, kept from call to call (collect writes past the ones that pass).
+  if (scratch.size() < total) scratch.resize(total);
+  std::size_t at = 0;
   for (const Reach& r : reaches) {
     if (apart) {
-      collect<true>(*r.level, r.x1, r.x2, r.y1, r.y2, *r.box, *r.point_box, out);
+      at =
+          collect<true>(*r.level, r.x1, r.x2, r.y1, r.y2, *r.box, *r.point_box, scratch.data(), at);
     } else {
-      collect<false>(*r.level, r.x1, r.x2, r.y1, r.y2, *r.box, *r.box, out);
+      at = collect<false>(*r.level, r.x1, r.x2, r.y1, r.y2, *r.box, *r.box, scratch.data(), at);
     }
   }
+  out.assign(scratch.begin(), scratch.begin() + static_cast<std::ptrdiff_t>(at));
   out.insert(out.end(), grid.always.begin(), grid.always.end());
   if (!ordered) return true;
   if (out.size() * 64 < static_cast<std::size_t>(grid.last)) {
@@ -575,7 +624,7 @@ std::size_t bytes() {
   return grid.start.capacity() * sizeof(uint32_t) + grid.numbers.capacity() * sizeof(int32_t) +
          grid.shapes.capacity() * sizeof(uint32_t) + grid.point_bits.capacity() * sizeof(uint64_t) +
          grid.always.capacity() * sizeof(int32_t) + grid.levels.capacity() * sizeof(Level) +
-         marks.capacity() * sizeof(uint64_t);
+         marks.capacity() * sizeof(uint64_t) + scratch.capacity() * sizeof(int);
 }
 
 void release() {
@@ -583,6 +632,7 @@ void release() {
   pending_set = false;
   declined = Declined{};
   marks = {};
+  scratch = {};
 }
 
 }  // namespace orvane::spatial_index

@@ -619,6 +619,7 @@ class TOrvane : public QWidget {
   void finish_pick(int x, int y);
   void quick_frame();
   void sampled_frame();
+  void draw_uncovered(int dx, int dy);
   // Lets QVariant convert between the core's enumerations and the Qt ones above.
   static void register_property_types();
   bool is_rotate_gesture(TShiftState s) const;
@@ -645,6 +646,7 @@ class TOrvane : public QWidget {
   QSize laid_out_size_;                // the size the windows were last brought to
   bool first_elements_preview_ = false;
   double preview_ns_per_element_ = 0;  // measured by the last rotation preview; 0 until then
+  double strip_ns_per_element_ = 0;    // measured by the last pan frame that drew elements
   bool drag_cancelled_ = false;        // Escape ended the drag: moves until the release are idle
   struct DragStart {
     int window = 0;

@@ -106,7 +106,7 @@ bool inside(const PixelBuffer& b, int x, int y) {
 
 }  // namespace
 
-void draw_segment(const PixelBuffer& buffer, int x1, int y1, int x2, int y2, uint32_t value) {
+void draw_any_segment(const PixelBuffer& buffer, int x1, int y1, int x2, int y2, uint32_t value) {
   const Walk w = walk_of(buffer, x1, y1, x2, y2);
   if (w.steps == 0 || buffer.bits == nullptr) return;
   if (inside(buffer, x1, y1) && inside(buffer, x2, y2)) {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <cmath>
 
+#include "platform/qt/qt_canvas.h"
 #include "tests/component/orvane_fixture.h"
 
 using namespace orvane;
@@ -207,6 +208,97 @@ TEST_F(OrvaneDragPreview, AnElementChangedDuringARotationShowsAfterTheRelease) {
   EXPECT_EQ(during.pixel(100, 20) & 0xFFFFFF, kBlack);
   EXPECT_EQ(released.pixel(100, 20) & 0xFFFFFF, kLime);  // the new line, 6 units up
   EXPECT_EQ(released, fresh_repaint());
+}
+
+}  // namespace
+
+namespace {
+
+// 5 000 short blue lines over x -60..60, y -30..30 (three widgets wide and high, so a strip a pan
+// uncovers holds a small part of them and the spatial index serves it), and a lime line at
+// y = 4 from x = -40 to -26, left of the view until a pan brings it in.
+class OrvanePanStrips : public OrvaneDragPreview {
+ protected:
+  void SetUp() override {
+    OrvaneDragPreview::SetUp();
+    widget->setDrawColor(QColor(0, 0, 255));
+    for (int i = 0; i < 5000; ++i) {
+      const double x = -60 + (i % 100) * 1.2, y = -30 + (i / 100) * 1.2;
+      widget->MakeLine(x, y, 0, x + 0.6, y + 0.1, 0);
+    }
+    widget->setDrawColor(QColor(0, 255, 0));
+    widget->MakeLine(-40, 4, 0, -26, 4, 0);
+    widget->Redraw();
+  }
+
+  // Every pixel of the rectangle is the same in both pictures; returns how many are blue.
+  static int expect_same_in(const QImage& a, const QImage& b, const QRect& r) {
+    int blue = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      for (int x = r.left(); x <= r.right(); ++x) {
+        EXPECT_EQ(a.pixel(x, y) & 0xFFFFFF, b.pixel(x, y) & 0xFFFFFF) << "at " << x << "," << y;
+        blue += (a.pixel(x, y) & 0xFFFFFF) == kBlue;
+      }
+    }
+    return blue;
+  }
+};
+
+TEST_F(OrvanePanStrips, TheColumnAPanUncoversShowsTheElementsThatLieThere) {
+  if (widget->devicePixelRatioF() != 1) GTEST_SKIP() << "pixels compared at ratio 1";
+  QTest::mousePress(widget.get(), Qt::LeftButton, Qt::ControlModifier, {100, 50});
+  move({130, 50}, Qt::LeftButton, Qt::ControlModifier);
+  const QImage first = picture();
+  move({160, 50}, Qt::LeftButton, Qt::ControlModifier);  // 60 pixels right in all
+  const QImage during = picture();
+  // The picture right of the new column is the last one moved on.
+  expect_shifted(first.copy(0, 0, 170, 100), during.copy(30, 0, 170, 100), 0, 0);
+  // Model (-30, 4) now lies at pixel (100 + 5 (-30) + 60, 50 - 5 * 4) = (10, 30).
+  EXPECT_EQ(during.pixel(10, 30) & 0xFFFFFF, kLime);
+  QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::ControlModifier, {160, 50});
+  const QImage released = picture();
+  EXPECT_EQ(released, fresh_repaint());
+  // The column uncovered by the second move is what the full repaint draws there.
+  EXPECT_GT(expect_same_in(during, released, QRect(0, 0, 30, 100)), 100);
+}
+
+TEST_F(OrvanePanStrips, TheRowAndColumnOfADiagonalPanShowTheirElements) {
+  if (widget->devicePixelRatioF() != 1) GTEST_SKIP() << "pixels compared at ratio 1";
+  QTest::mousePress(widget.get(), Qt::LeftButton, Qt::ControlModifier, {100, 50});
+  move({85, 62}, Qt::LeftButton, Qt::ControlModifier);
+  move({70, 74}, Qt::LeftButton, Qt::ControlModifier);  // 15 left and 12 down a move
+  const QImage during = picture();
+  QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::ControlModifier, {70, 74});
+  const QImage released = picture();
+  // The column on the right and the row along the top.
+  EXPECT_GT(expect_same_in(during, released, QRect(185, 0, 15, 100)), 10);
+  EXPECT_GT(expect_same_in(during, released, QRect(0, 0, 185, 12)), 10);
+  EXPECT_EQ(during, released);  // the rest moved with the pointer
+}
+
+// The strips are drawn as the frame budget allows: the elements there are drawn in ascending
+// number, the first ones first.
+TEST_F(OrvanePanStrips, ABudgetOfSomeElementsDrawsTheFirstOfThem) {
+  const PlotArea area(30, 100);
+  const QImage before = picture();
+  QImage strip(30, 100, QImage::Format_RGB32);
+  const auto draw = [&strip](int budget) {
+    strip.fill(Qt::black);
+    QtCanvas canvas(&strip);
+    return plot_indexed_elements(canvas, budget);
+  };
+  draw(1);  // the index is built at the second request for one window and drawing
+  EXPECT_EQ(draw(0), 0);
+  EXPECT_EQ(pixels_of(strip, kBlue), 0);
+  const int all = draw(1 << 30);
+  const int all_pixels = pixels_of(strip, kBlue);
+  // Lines 1.2 units apart: the strip's 6 x 20 units hold 5 columns of 16 or 17 of them.
+  EXPECT_GE(all, 5 * 16);
+  EXPECT_LT(all, 5000);
+  EXPECT_GT(all_pixels, 5 * 16 * 2);
+  EXPECT_EQ(draw(10), 10);
+  EXPECT_LT(pixels_of(strip, kBlue), all_pixels);
+  EXPECT_EQ(picture(), before);  // the widget's own picture is left alone
 }
 
 }  // namespace

@@ -304,6 +304,38 @@ TEST_F(SpatialIndex, ManyElementsAtOnePointStayBoundedAndCorrect) {
   EXPECT_LE(spatial_index::bytes(), 12u * kCount);
 }
 
+TEST_F(SpatialIndex, DrawingsOfOnlyFarOrNonNumberElementsAndBadQueriesFallBackSafely) {
+  startup();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  // Half the elements not numbers or endless, the other half far off the view.
+  for (int i = 0; i < 6000; ++i) {
+    const int n =
+        make_element(get_new_element_number(), kLine, 0, 0, 0, 1, 1, 0, clLime, 0, 1, 0, 0);
+    ASSERT_NE(n, 0);
+    if (i % 2 == 0) {
+      overwrite(n, kLine, {i % 4 == 0 ? nan : -inf, 0, 0, 1, inf, 0});
+    } else {
+      overwrite(n, kLine, {1e12 + i, 1e12, 0, 1e12 + i + 1, 1e12 + 1, 0});
+    }
+  }
+  look_at(1, 0, 0, 10);
+  EXPECT_EQ(differing_pixels(paint(false), paint(true)), 0);
+  EXPECT_EQ(picked(true, kWidth / 2, kHeight / 2, 0), picked(false, kWidth / 2, kHeight / 2, 0));
+  // Queries that are not numbers or have no end are refused, not answered.
+  use_index(true);
+  std::vector<int> found = {7};
+  const spatial_index::Box bad[] = {{nan, 0, 1, 1}, {0, 0, inf, 1}, {-inf, -inf, inf, inf}};
+  for (const spatial_index::Box& b : bad) {
+    EXPECT_FALSE(spatial_index::candidates(1, &b, 1, found));
+    EXPECT_TRUE(found.empty());
+  }
+  // A view whose scale is not a number picks as the full pass does.
+  xscale[1] = nan;
+  EXPECT_EQ(picked(true, 10, 10, 0), picked(false, 10, 10, 0));
+  EXPECT_LE(spatial_index::bytes(), 12u * 6000 + 4096);
+}
+
 TEST_F(SpatialIndex, SmallDrawingsAndChangingViewsUseThePlainPassUntilAViewRepeats) {
   std::mt19937 random(3);
   make_drawing(random, 5000);
