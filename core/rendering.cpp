@@ -935,7 +935,7 @@ void plot_elements(Canvas& canvas, int view, int mode) {
 int plot_indexed_elements(Canvas& canvas, int max_elements) {
   const Area* area = screen_area();
   if (area == nullptr || !is_view_number(current_plot_window)) return -1;
-  const Pass pass;
+  const DrawingPass pass;
   const int drawn = plot_visible_through_index(canvas, *area, std::max(max_elements, 0));
   if (drawn >= 0 && draw_axis_flag) draw_axis(canvas);
   return drawn;
