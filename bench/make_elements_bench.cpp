@@ -33,7 +33,7 @@ void MakeElements(benchmark::State& state, int n) {
 }
 
 constexpr int kColdElements = 1000000;
-constexpr int kColdChildren = 3;
+constexpr int kColdChildren = 5;
 constexpr int kWarmTrials = 3;
 
 long minor_faults() {
