@@ -166,7 +166,8 @@ const bool registered = [] {
       bench::set_items(name, kLines);
       auto* b = benchmark::RegisterBenchmark(name.c_str(), run, length);
       b->Unit(benchmark::kMillisecond);
-      // The 1.2x limit of the short lines is tight: the fastest of three runs of each side.
+      // The repaint and its Bresenham floor each count their fastest of three runs: the short
+      // lines' 1.2x limit leaves little room for a neighbour's burst.
       if (run != &QPainterFloor) b->Repetitions(3);
     }
   }
