@@ -1,10 +1,13 @@
 #include "bench/cold.h"
 
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -19,6 +22,22 @@ namespace {
 std::map<std::string, ColdTask>& tasks() {
   static std::map<std::string, ColdTask> t;
   return t;
+}
+
+// Maps bytes of fresh memory in large pages and has the kernel back all of it at once; nullptr
+// when the system refuses.
+void* populate(std::size_t bytes) {
+  void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (p == MAP_FAILED) return nullptr;
+#ifdef MADV_HUGEPAGE
+  madvise(p, bytes, MADV_HUGEPAGE);
+#endif
+#ifdef MADV_POPULATE_WRITE
+  if (madvise(p, bytes, MADV_POPULATE_WRITE) == 0) return p;
+#endif
+  for (std::size_t at = 0; at < bytes; at += 4096)
+    static_cast<volatile unsigned char*>(p)[at] = 1;
+  return p;
 }
 
 }  // namespace
@@ -80,6 +99,26 @@ double thread_seconds() {
   timespec t;
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+void back_free_memory(std::size_t bytes) {
+  if (void* p = populate(bytes)) munmap(p, bytes);
+}
+
+double fresh_memory_ms(std::size_t bytes) {
+  const double start = thread_seconds();
+  void* p = populate(bytes);
+  const double ms = (thread_seconds() - start) * 1e3;
+  if (p == nullptr) return std::nan("");
+  munmap(p, bytes);
+  return ms;
+}
+
+double median(std::vector<double> values) {
+  if (values.empty()) return std::nan("");
+  std::sort(values.begin(), values.end());
+  const std::size_t mid = values.size() / 2;
+  return values.size() % 2 != 0 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
 }  // namespace bench

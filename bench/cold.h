@@ -2,6 +2,7 @@
 // flag; the child runs one registered task and writes its figures to the parent through a pipe.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,5 +27,17 @@ std::vector<double> run_in_child(const std::string& flag, const std::vector<std:
 
 // The thread's CPU time in seconds, system time (page faults) included.
 double thread_seconds();
+
+// Touches and frees this much fresh memory, so that a child started right after gets pages the
+// machine has backed. A virtual machine that takes back memory left free for a second or two
+// (free page reporting) charges the next process for backing it again, at a fraction of the
+// speed the kernel clears pages; a process on a machine of its own never pays that.
+void back_free_memory(std::size_t bytes);
+
+// The milliseconds the kernel takes to back and clear this much fresh memory in this process.
+double fresh_memory_ms(std::size_t bytes);
+
+// The middle value (the mean of the two middle ones for an even count); NaN when empty.
+double median(std::vector<double> values);
 
 }  // namespace bench
