@@ -2,17 +2,11 @@
 // a few trials, so that neighbours on a shared machine weigh little.
 #pragma once
 
-#include <time.h>
-
 #include <algorithm>
 
-namespace bench {
+#include "bench/cold.h"
 
-inline double thread_seconds() {
-  timespec t;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
+namespace bench {
 
 inline constexpr int kTrials = 3;
 
