@@ -94,10 +94,14 @@ void FileBuilder::add(std::string_view line) {
 void FileBuilder::reserve(std::uintmax_t file_bytes) {
   // Each record of 80 columns and a line end carries at most 64 columns of parameter data.
   const std::uintmax_t records = file_bytes / (kRecordWidth + 1);
+  // Reserved room is only address space until records fill it, and growing by doubling would
+  // copy the tables and touch about twice their memory.
   try {
     file_.parameter_text.reserve(static_cast<std::size_t>(records * kParameterWidth));
+    file_.parameter_start.reserve(static_cast<std::size_t>(records) + 1);
+    file_.entries.reserve(static_cast<std::size_t>(records / 2));
   } catch (const std::exception&) {
-    // Without the room the text still grows as records come.
+    // Without the room the text and tables still grow as records come.
   }
 }
 
