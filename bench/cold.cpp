@@ -105,13 +105,14 @@ void back_free_memory(std::size_t bytes) {
   if (void* p = populate(bytes)) munmap(p, bytes);
 }
 
-double fresh_memory_ms(std::size_t bytes) {
+double clear_rate_gb_s(std::size_t bytes) {
+  back_free_memory(bytes);
   const double start = thread_seconds();
   void* p = populate(bytes);
-  const double ms = (thread_seconds() - start) * 1e3;
+  const double seconds = thread_seconds() - start;
   if (p == nullptr) return std::nan("");
   munmap(p, bytes);
-  return ms;
+  return static_cast<double>(bytes) / seconds * 1e-9;
 }
 
 double median(std::vector<double> values) {

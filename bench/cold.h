@@ -34,8 +34,9 @@ double thread_seconds();
 // speed the kernel clears pages; a process on a machine of its own never pays that.
 void back_free_memory(std::size_t bytes);
 
-// The milliseconds the kernel takes to back and clear this much fresh memory in this process.
-double fresh_memory_ms(std::size_t bytes);
+// The rate, in GB/s, at which the kernel clears fresh memory the machine has backed (this many
+// bytes of it, in this process): the floor of what a first fill pays beyond a warm one.
+double clear_rate_gb_s(std::size_t bytes);
 
 // The middle value (the mean of the two middle ones for an even count); NaN when empty.
 double median(std::vector<double> values);

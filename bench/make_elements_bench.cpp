@@ -82,11 +82,10 @@ void bench::measure_cold_fill() {
   if (ran) {
     std::printf(
         "fill of %d elements in a fresh process (median of %zu): first %.1f ns, warm %.1f ns per "
-        "element, %.0f page faults in the first; the kernel backs and clears %zu MiB of fresh "
-        "memory in %.1f ms\n",
+        "element, %.0f page faults in the first; the kernel clears fresh memory at %.1f GB/s\n",
         kColdElements, ratios.size(), bench::median(firsts) * 1e9 / kColdElements,
-        bench::median(warms) * 1e9 / kColdElements, bench::median(faults), kBackedBytes >> 20,
-        bench::fresh_memory_ms(kBackedBytes));
+        bench::median(warms) * 1e9 / kColdElements, bench::median(faults),
+        bench::clear_rate_gb_s(kBackedBytes));
   }
   bench::extra_limits().push_back(
       {"fill of 1 000 000 elements: first fill / warm fill (fresh "
