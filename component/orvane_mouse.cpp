@@ -160,7 +160,9 @@ std::vector<QRect> uncovered_strips(int width, int height, int dx, int dy) {
 
 // The elements the index finds in the strips a pan uncovered, as many as a frame's time allows at
 // the cost per element the last such frame measured; the rest of the strips keep the background
-// until the release repaints.
+// until the release repaints. Where the index cannot serve (the drawing changed since it was
+// built, or the strip reaches most of the drawing), every k-th element of the whole drawing is
+// drawn into the strip instead, k chosen so that the strips share the budget.
 void TOrvane::draw_uncovered(int dx, int dy) {
   const int w = current_plot_window;
   const double cost = strip_ns_per_element_ > 0 ? strip_ns_per_element_ : kFirstGuessNs;
@@ -168,7 +170,9 @@ void TOrvane::draw_uncovered(int dx, int dy) {
   QElapsedTimer timer;
   timer.start();
   int drawn_total = 0;
-  for (const QRect& strip : uncovered_strips(width(), height(), dx, dy)) {
+  const std::vector<QRect> strips = uncovered_strips(width(), height(), dx, dy);
+  for (std::size_t i = 0; i < strips.size(); ++i) {
+    const QRect& strip = strips[i];
     if (strip.isEmpty() || budget <= 0) continue;
     canvas_.draw_into(strip, plot_background, [&](Canvas& canvas) {
       // The strip's corner becomes pixel (0, 0) for the drawing.
@@ -176,7 +180,13 @@ void TOrvane::draw_uncovered(int dx, int dy) {
       y_plot_origin[w] -= strip.y();
       {
         const PlotArea area(strip.width(), strip.height());
-        const int drawn = plot_indexed_elements(canvas, budget);
+        int drawn = plot_indexed_elements(canvas, budget);
+        if (drawn < 0) {
+          const double share = static_cast<double>(budget) / static_cast<double>(strips.size() - i);
+          const double count = std::max(last_element_number, 1);
+          const int stride = static_cast<int>(std::clamp(std::ceil(count / share), 1.0, count));
+          drawn = plot_sampled_elements(canvas, w, stride);
+        }
         if (drawn > 0) budget -= drawn, drawn_total += drawn;
       }
       x_plot_origin[w] += strip.x();
