@@ -24,6 +24,8 @@ std::map<std::string, ColdTask>& tasks() {
   return t;
 }
 
+constexpr std::size_t kBackedBytes = std::size_t{256} << 20;
+
 // Maps bytes of fresh memory in large pages and has the kernel back all of it at once; nullptr
 // when the system refuses.
 void* populate(std::size_t bytes) {
@@ -59,6 +61,7 @@ std::optional<int> run_cold_child(int argc, char** argv) {
 }
 
 std::vector<double> run_in_child(const std::string& flag, const std::vector<std::string>& args) {
+  back_free_memory();
   int pipe_ends[2];
   if (pipe(pipe_ends) != 0) return {};
   posix_spawn_file_actions_t actions;
@@ -101,18 +104,18 @@ double thread_seconds() {
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-void back_free_memory(std::size_t bytes) {
-  if (void* p = populate(bytes)) munmap(p, bytes);
+void back_free_memory() {
+  if (void* p = populate(kBackedBytes)) munmap(p, kBackedBytes);
 }
 
-double clear_rate_gb_s(std::size_t bytes) {
-  back_free_memory(bytes);
+double clear_rate_gb_s() {
+  back_free_memory();
   const double start = thread_seconds();
-  void* p = populate(bytes);
+  void* p = populate(kBackedBytes);
   const double seconds = thread_seconds() - start;
   if (p == nullptr) return std::nan("");
-  munmap(p, bytes);
-  return static_cast<double>(bytes) / seconds * 1e-9;
+  munmap(p, kBackedBytes);
+  return static_cast<double>(kBackedBytes) / seconds * 1e-9;
 }
 
 double median(std::vector<double> values) {

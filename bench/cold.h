@@ -2,7 +2,6 @@
 // flag; the child runs one registered task and writes its figures to the parent through a pipe.
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -23,20 +22,22 @@ struct AddColdTask {
 std::optional<int> run_cold_child(int argc, char** argv);
 
 // Runs the task of a flag in a fresh copy of this program; its figures, or empty on failure.
+// The child starts on memory the machine has backed (see back_free_memory).
 std::vector<double> run_in_child(const std::string& flag, const std::vector<std::string>& args);
 
 // The thread's CPU time in seconds, system time (page faults) included.
 double thread_seconds();
 
-// Touches and frees this much fresh memory, so that a child started right after gets pages the
-// machine has backed. A virtual machine that takes back memory left free for a second or two
-// (free page reporting) charges the next process for backing it again, at a fraction of the
-// speed the kernel clears pages; a process on a machine of its own never pays that.
-void back_free_memory(std::size_t bytes);
+// Touches and frees 256 MiB of fresh memory (more than a cold task of 1 000 000 elements takes),
+// so that a child started right after gets pages the machine has backed. A virtual machine that
+// takes back memory left free for a second or two (free page reporting) charges the next process
+// for backing it again, at a fraction of the speed the kernel clears pages; a process on a
+// machine of its own never pays that.
+void back_free_memory();
 
-// The rate, in GB/s, at which the kernel clears fresh memory the machine has backed (this many
-// bytes of it, in this process): the floor of what a first fill pays beyond a warm one.
-double clear_rate_gb_s(std::size_t bytes);
+// The rate, in GB/s, at which the kernel clears fresh memory the machine has backed, measured in
+// this process: the floor of what a first fill pays beyond a warm one.
+double clear_rate_gb_s();
 
 // The middle value (the mean of the two middle ones for an even count); NaN when empty.
 double median(std::vector<double> values);

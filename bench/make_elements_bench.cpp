@@ -35,8 +35,6 @@ void MakeElements(benchmark::State& state, int n) {
 constexpr int kColdElements = 1000000;
 constexpr int kColdChildren = 7;
 constexpr int kWarmTrials = 3;
-// Fresh memory backed before each child: more than the first fill takes (about 92 MiB).
-constexpr std::size_t kBackedBytes = std::size_t{256} << 20;
 
 long minor_faults() {
   struct rusage usage;
@@ -70,7 +68,6 @@ void bench::measure_cold_fill() {
   // machine weighs on both sides alike; the median child counts.
   std::vector<double> firsts, warms, ratios, faults;
   for (int c = 0; c < kColdChildren; ++c) {
-    bench::back_free_memory(kBackedBytes);
     const std::vector<double> f = bench::run_in_child("--cold-fill", {});
     if (f.size() != 3 || f[1] <= 0) continue;
     firsts.push_back(f[0]);
@@ -85,7 +82,7 @@ void bench::measure_cold_fill() {
         "element, %.0f page faults in the first; the kernel clears fresh memory at %.1f GB/s\n",
         kColdElements, ratios.size(), bench::median(firsts) * 1e9 / kColdElements,
         bench::median(warms) * 1e9 / kColdElements, bench::median(faults),
-        bench::clear_rate_gb_s(kBackedBytes));
+        bench::clear_rate_gb_s());
   }
   bench::extra_limits().push_back(
       {"fill of 1 000 000 elements: first fill / warm fill (fresh "

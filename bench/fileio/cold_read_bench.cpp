@@ -27,8 +27,6 @@ constexpr int kChildren = 5;    // children of each kind
 constexpr int kWarmReads = 3;   // warm reads after the first one, in the read child
 constexpr int kDxf = 2;         // cad_type of DXF
 constexpr double kLimit = 1.5;  // for both ratios
-// Fresh memory backed before each child: more than a read takes (about 92 MiB).
-constexpr std::size_t kBackedBytes = std::size_t{256} << 20;
 
 // In a fresh process: the first read of the file, the median of the warm reads after it, and
 // the number of elements read (to tell a short read).
@@ -80,9 +78,7 @@ void ColdReadDxf(benchmark::State& state) {
   for (auto _ : state) {
     std::vector<double> first, warm, floor, first_warm, first_floor;
     for (int c = 0; c < kChildren; ++c) {
-      bench::back_free_memory(kBackedBytes);
       const std::vector<double> r = bench::run_in_child("--cold-dxf-read", {file});
-      bench::back_free_memory(kBackedBytes);
       const std::vector<double> f = bench::run_in_child("--cold-floor", {file});
       if (r.size() != 3 || f.size() != 1) {
         state.SkipWithError("a child failed");
