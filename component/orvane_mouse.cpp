@@ -161,8 +161,8 @@ std::vector<QRect> uncovered_strips(int width, int height, int dx, int dy) {
 // The elements the index finds in the strips a pan uncovered, as many as a frame's time allows at
 // the cost per element the last such frame measured; the rest of the strips keep the background
 // until the release repaints. Where the index cannot serve (the drawing changed since it was
-// built, or the strip reaches most of the drawing), every k-th element of the whole drawing is
-// drawn into the strip instead, k chosen so that the strips share the budget.
+// built, is too small to index, or the strip reaches most of it), every k-th element of the
+// whole drawing is drawn into the strip instead, k chosen so that the strips share the budget.
 void TOrvane::draw_uncovered(int dx, int dy) {
   const int w = current_plot_window;
   const double cost = strip_ns_per_element_ > 0 ? strip_ns_per_element_ : kFirstGuessNs;
